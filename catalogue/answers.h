@@ -1,0 +1,13 @@
+// Where a puzzle's solution lies on the grid.
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+#include <array>
+
+namespace zlp {
+
+// The 30 solution cells of a record, in cell-index order.
+std::array<int, 30> solutionCells(const PuzzleRecord& record);
+
+} // namespace zlp

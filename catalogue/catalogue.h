@@ -1,0 +1,41 @@
+// The 25 puzzles of the game, built into the program and read-only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zlp {
+
+struct PuzzleRecord {
+    std::int16_t Number = 0;
+    std::string Title;
+    std::string MenuTitle;
+    std::array<std::string, 4> CategoryNames;
+    // LblS01..LblS15: items of category 1, then category 4, then category 3.
+    std::array<std::string, 15> SideItems;
+    std::string HeadingPicture; // "PuzNN.gif" in the picture folder
+    std::string ClueText;       // CR LF line breaks, pre-wrapped
+    std::string IntroText;      // CR LF line breaks
+    // Five tuples (a, b, c, d): item a of category 1 goes with item b of
+    // category 2, item c of category 3 and item d of category 4.
+    std::array<std::array<std::int16_t, 4>, 5> Solution{};
+    // Item names of categories 1 to 4 ("&&" for a literal ampersand, as captions want).
+    std::array<std::array<std::string, 5>, 4> Items;
+};
+
+class PuzzleCatalogue {
+public:
+    static const PuzzleCatalogue& instance();
+
+    // The record for 1 to 25; nullptr for any other number.
+    const PuzzleRecord* find(int number) const;
+    const std::vector<PuzzleRecord>& all() const { return records_; }
+
+private:
+    PuzzleCatalogue();
+    std::vector<PuzzleRecord> records_;
+};
+
+} // namespace zlp

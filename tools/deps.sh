@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test, if any
+# are missing. Uses sudo only when not already root.
+set -euo pipefail
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgif-dev imagemagick
+          fonts-liberation libbenchmark-dev clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the game with warnings as errors and runs every test, then builds it
+# again under AddressSanitizer and UndefinedBehaviorSanitizer and runs the
+# tests once more.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$root/tools/deps.sh"
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test"
+cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZLP_WERROR=ON >/dev/null
+cmake --build "$root/build-test" -j"$jobs"
+ctest --test-dir "$root/build-test" --output-on-failure -j"$jobs"
+
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZLP_WERROR=ON \
+      -DZLP_SANITIZE=ON -DZLP_BENCH=OFF >/dev/null
+cmake --build "$root/build-asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs" -LE slow

@@ -1,0 +1,173 @@
+#include "ui/controls.h"
+
+#include "ui/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zlp::ui {
+
+QFont makeFont(const QString& face, double points, bool bold, bool underline) {
+    QFont f(face);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+QFont defaultFont() { return makeFont(QStringLiteral("MS Sans Serif"), 8.25); }
+
+void installFontSubstitutes() {
+    // Metric-compatible faces keep captions inside the buttons the layouts size for them.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+QString labelText(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+ImageControl::ImageControl(QWidget* parent, const QString& name, bool bordered)
+    : QWidget(parent), bordered_(bordered) {
+    setObjectName(name);
+}
+
+void ImageControl::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    if (!picture_.isNull()) {
+        const int b = bordered_ ? 2 : 0;
+        resize(picture_.width() + b, picture_.height() + b);
+    }
+    update();
+}
+
+void ImageControl::setAppearance(int appearance) {
+    appearance_ = appearance;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int b = bordered_ ? 1 : 0;
+    if (!picture_.isNull()) p.drawPixmap(b, b, picture_);
+    if (!bordered_) return;
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    if (appearance_ == 0) {
+        p.setPen(colours::black);
+        p.drawRect(r);
+    } else {
+        // Raised: light on the top and left, dark on the bottom and right, two pixels deep.
+        p.setPen(Qt::white);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(64, 64, 64));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    }
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
+                       int t, int w, int h) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(twipRect(l, t, w, h));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                 int w, int h) {
+    auto* label = new QLabel(labelText(caption), parent);
+    label->setObjectName(name);
+    label->setGeometry(twipRect(l, t, w, h));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(twipRect(l, t, w, h));
+    return box;
+}
+
+QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
+                                    int h) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(twipRect(l, t, w, h));
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,
+                       bool bordered) {
+    auto* image = new ImageControl(parent, name, bordered);
+    image->setGeometry(twipRect(l, t, w, h));
+    return image;
+}
+
+QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
+                 const QColor& background) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(twipRect(l, t, w, h));
+    frame->setFrameShape(QFrame::NoFrame);
+    setColours(frame, colours::black, background);
+    return frame;
+}
+
+QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2,
+                 int widthPx, const QColor& colour) {
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    const int left = px(std::min(x1, x2)), top = px(std::min(y1, y2));
+    const int right = px(std::max(x1, x2)), bottom = px(std::max(y1, y2));
+    if (y1 == y2) line->setGeometry(left, top, right - left + 1, widthPx);
+    else line->setGeometry(left, top, widthPx, bottom - top + 1);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setColours(line, colour, colour);
+    return line;
+}
+
+void setColours(QWidget* w, const QColor& text, const QColor& background) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::Window, background);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+void setButtonFace(QPushButton* b, const QColor& face) {
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Button, face);
+    b->setPalette(pal);
+}
+
+} // namespace zlp::ui

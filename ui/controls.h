@@ -1,0 +1,83 @@
+// The control kinds of the game's windows, placed in twips: command buttons,
+// labels, text boxes, images, frames and lines. Every control is named.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace zlp::ui {
+
+namespace colours {
+inline const QColor blue{0, 0, 255};
+inline const QColor yellow{255, 255, 0};
+inline const QColor white{255, 255, 255};
+inline const QColor black{0, 0, 0};
+} // namespace colours
+
+// A font by face, size and style. Faces missing here fall back through
+// fontconfig to a metric-compatible face where one is installed.
+QFont makeFont(const QString& face, double points, bool bold = false, bool underline = false);
+// The system's default dialog font ("MS Sans Serif" 8.25 pt).
+QFont defaultFont();
+// Registers the substitutes for the faces the layouts name; call once at start.
+void installFontSubstitutes();
+
+// A caption as a label shows it: "&&" is one ampersand, a single "&" marks an
+// access key and is not shown.
+QString labelText(const QString& caption);
+
+// An image control: shows its picture at the picture's own size (the control
+// takes that size once a picture is put in), optionally inside a single
+// border that is flat (appearance 0) or three-dimensional (appearance 1).
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    ImageControl(QWidget* parent, const QString& name, bool bordered);
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+    void setAppearance(int appearance);
+    int appearance() const { return appearance_; }
+    bool bordered() const { return bordered_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool bordered_;
+    int appearance_ = 0;
+};
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
+                       int t, int w, int h);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                 int w, int h);
+QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
+QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
+                                    int h);
+ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,
+                       bool bordered = false);
+// A borderless container panel with its own background colour.
+QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
+                 const QColor& background);
+// A horizontal or vertical line from (x1, y1) to (x2, y2) in twips, widthPx pixels wide.
+QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2,
+                 int widthPx, const QColor& colour);
+
+// Colours of a control: text (foreground) and background.
+void setColours(QWidget* w, const QColor& text, const QColor& background);
+// Paints a button's face in its own colour (the graphical button style).
+void setButtonFace(QPushButton* b, const QColor& face);
+
+} // namespace zlp::ui

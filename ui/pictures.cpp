@@ -1,0 +1,50 @@
+#include "ui/pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace zlp::ui {
+
+QIcon windowIcon() {
+    static const QIcon icon(QStringLiteral(":/pictures/zlp.ico"));
+    return icon;
+}
+
+QPixmap storedPicture(const QString& fileName) {
+    return QPixmap(QStringLiteral(":/pictures/") + fileName);
+}
+
+QString resolvePicturePath(const QString& windowsPath) {
+    const QStringList parts = windowsPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    const QString plain = QDir::toNativeSeparators(parts.join(QLatin1Char('/')));
+    if (QFileInfo::exists(plain)) return plain;
+
+    // Walk the path one name at a time, matching each name without regard to case.
+    QDir dir = QDir::current();
+    QString found;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool last = i == parts.size() - 1;
+        const auto filter = last ? QDir::Files : QDir::Dirs | QDir::NoDotAndDotDot;
+        QString match;
+        for (const QString& entry : dir.entryList(filter | QDir::Hidden)) {
+            if (entry.compare(parts[i], Qt::CaseInsensitive) == 0) {
+                match = entry;
+                break;
+            }
+        }
+        if (match.isEmpty()) return plain;
+        found = found.isEmpty() ? match : found + QLatin1Char('/') + match;
+        if (!last && !dir.cd(match)) return plain;
+    }
+    return QDir::toNativeSeparators(found);
+}
+
+std::optional<QPixmap> loadPictureFile(const QString& windowsPath) {
+    QImageReader reader(resolvePicturePath(windowsPath));
+    const QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    return QPixmap::fromImage(image);
+}
+
+} // namespace zlp::ui
