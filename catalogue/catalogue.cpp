@@ -1,6 +1,9 @@
 #include "catalogue/catalogue.h"
 
+#include "catalogue/puzzle_source.h"
+
 #include <cstdio>
+#include <stdexcept>
 
 namespace zlp {
 
@@ -40,41 +43,88 @@ constexpr Heading kHeadings[25] = {
     {"Affluent Neighbors", {"Unit #", "Husband", "Profession", "Wife"}},
 };
 
-// Fills SideItems from Items: category 1, then 4, then 3.
-void layOutSideItems(PuzzleRecord& r) {
-    for (std::size_t i = 0; i < 5; ++i) {
-        r.SideItems[i] = r.Items[0][i];
-        r.SideItems[5 + i] = r.Items[3][i];
-        r.SideItems[10 + i] = r.Items[2][i];
-    }
+using SourceFn = PuzzleSource (*)();
+constexpr SourceFn kSources[25] = {
+    puzzle01, puzzle02, puzzle03, puzzle04, puzzle05, puzzle06, puzzle07, puzzle08, puzzle09,
+    puzzle10, puzzle11, puzzle12, puzzle13, puzzle14, puzzle15, puzzle16, puzzle17, puzzle18,
+    puzzle19, puzzle20, puzzle21, puzzle22, puzzle23, puzzle24, puzzle25,
+};
+
+const std::string kCrLf = "\r\n";
+
+ItemRef findItem(const std::string& name, const PuzzleSource& s, int number) {
+    for (int c = 0; c < 4; ++c)
+        for (int i = 0; i < 5; ++i)
+            if (s.items[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] == name)
+                return {c + 1, i + 1};
+    throw std::invalid_argument("puzzle " + std::to_string(number) + ": a clue names \"" + name +
+                                "\", which is no item of the puzzle");
 }
 
-void addPuzzle01(PuzzleRecord& r) {
-    r.Items = {{
-        {"1st Floor", "2nd Floor", "3rd Floor", "4th Floor", "5th Floor"},
-        {"California", "New York", "Michigan", "Oregon", "Texas"},
-        {"Nurses", "Teachers", "Writers", "Bus Drivers", "Chefs"},
-        {"8:00 a.m.", "8:30 a.m.", "9:00 a.m.", "9:30 a.m.", "10:00 a.m."},
-    }};
-    r.Solution = {{{1, 3, 2, 3}, {2, 4, 4, 1}, {3, 5, 1, 4}, {4, 2, 3, 2}, {5, 1, 5, 5}}};
+void resolve(ClueExpr& e, const PuzzleSource& s, int number) {
+    if (!e.nameA.empty()) e.a = findItem(e.nameA, s, number);
+    if (!e.nameB.empty()) e.b = findItem(e.nameB, s, number);
+    for (auto& p : e.parts) resolve(p, s, number);
+}
+
+std::string clueText(const PuzzleSource& s) {
+    std::string text = s.cluesStartWithBlankLine ? kCrLf : std::string();
+    std::string between = kCrLf;
+    for (int i = 0; i < s.blankLinesBetweenClues; ++i) between += kCrLf;
+    for (std::size_t c = 0; c < s.clues.size(); ++c) {
+        if (c > 0) text += between;
+        for (std::size_t l = 0; l < s.clues[c].lines.size(); ++l) {
+            if (l > 0) text += kCrLf;
+            text += s.clues[c].lines[l];
+        }
+    }
+    if (s.cluesEndWithBlankLine) text += kCrLf;
+    return text;
+}
+
+std::string introText(const PuzzleSource& s) {
+    std::string text = s.introStartsWithLineBreak ? kCrLf : std::string();
+    for (std::size_t i = 0; i < s.introPieces.size(); ++i) {
+        if (i > 0) text += kCrLf;
+        text += s.introPieces[i];
+    }
+    return text;
+}
+
+PuzzleRecord makeRecord(int number) {
+    const std::size_t i = static_cast<std::size_t>(number - 1);
+    const PuzzleSource s = kSources[i]();
+    PuzzleRecord r;
+    r.Number = static_cast<std::int16_t>(number);
+    r.Title = kHeadings[i].title;
+    // The menu buttons are narrow: the one long title is shortened there.
+    r.MenuTitle = number == 19 ? "Doctors w/o Borders" : r.Title;
+    for (std::size_t c = 0; c < 4; ++c) r.CategoryNames[c] = kHeadings[i].categories[c];
+    char file[32];
+    std::snprintf(file, sizeof file, "Puz%02d.gif", number);
+    r.HeadingPicture = file;
+    r.Items = s.items;
+    for (std::size_t k = 0; k < 5; ++k) {
+        r.SideItems[k] = s.items[0][k];
+        r.SideItems[5 + k] = s.items[3][k];
+        r.SideItems[10 + k] = s.items[2][k];
+    }
+    r.ClueText = clueText(s);
+    r.IntroText = introText(s);
+    r.Solution = s.solution;
+    r.Values = s.values;
+    for (const auto& c : s.clues) {
+        r.ClueMeanings.push_back(c.meaning);
+        resolve(r.ClueMeanings.back(), s, number);
+    }
+    return r;
 }
 
 } // namespace
 
 PuzzleCatalogue::PuzzleCatalogue() {
-    records_.resize(25);
-    for (std::size_t i = 0; i < 25; ++i) {
-        PuzzleRecord& r = records_[i];
-        r.Number = static_cast<std::int16_t>(i + 1);
-        r.Title = kHeadings[i].title;
-        r.MenuTitle = r.Number == 19 ? "Doctors w/o Borders" : r.Title;
-        for (std::size_t c = 0; c < 4; ++c) r.CategoryNames[c] = kHeadings[i].categories[c];
-        char file[32];
-        std::snprintf(file, sizeof file, "Puz%02d.gif", static_cast<int>(r.Number));
-        r.HeadingPicture = file;
-    }
-    addPuzzle01(records_[0]);
-    for (auto& r : records_) layOutSideItems(r);
+    records_.reserve(25);
+    for (int n = 1; n <= 25; ++n) records_.push_back(makeRecord(n));
 }
 
 const PuzzleCatalogue& PuzzleCatalogue::instance() {

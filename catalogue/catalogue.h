@@ -1,6 +1,8 @@
 // The 25 puzzles of the game, built into the program and read-only.
 #pragma once
 
+#include "catalogue/clue.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,6 +25,9 @@ struct PuzzleRecord {
     std::array<std::array<std::int16_t, 4>, 5> Solution{};
     // Item names of categories 1 to 4 ("&&" for a literal ampersand, as captions want).
     std::array<std::array<std::string, 5>, 4> Items;
+    // What each clue says, in clue order, with item names resolved.
+    std::vector<ClueExpr> ClueMeanings;
+    ItemValues Values{};
 };
 
 class PuzzleCatalogue {

@@ -1,0 +1,85 @@
+#include "catalogue/clue.h"
+
+namespace zlp::clue {
+
+namespace {
+ClueExpr pair(ClueExpr::Kind kind, std::string a, std::string b, int k = 0, int delta = 0) {
+    ClueExpr e;
+    e.kind = kind;
+    e.nameA = std::move(a);
+    e.nameB = std::move(b);
+    e.category = k;
+    e.delta = delta;
+    return e;
+}
+} // namespace
+
+ClueExpr allOf(std::vector<ClueExpr> parts) {
+    ClueExpr e;
+    e.kind = ClueExpr::Kind::And;
+    e.parts = std::move(parts);
+    return e;
+}
+
+ClueExpr anyOf(std::vector<ClueExpr> parts) {
+    ClueExpr e;
+    e.kind = ClueExpr::Kind::Or;
+    e.parts = std::move(parts);
+    return e;
+}
+
+ClueExpr negate(ClueExpr inner) {
+    ClueExpr e;
+    e.kind = ClueExpr::Kind::Not;
+    e.parts.push_back(std::move(inner));
+    return e;
+}
+
+ClueExpr same(std::string a, std::string b) {
+    return pair(ClueExpr::Kind::Same, std::move(a), std::move(b));
+}
+
+ClueExpr differ(std::string a, std::string b) { return negate(same(std::move(a), std::move(b))); }
+
+ClueExpr oneOf(std::string a, std::vector<std::string> options) {
+    std::vector<ClueExpr> parts;
+    for (auto& o : options) parts.push_back(same(a, std::move(o)));
+    return anyOf(std::move(parts));
+}
+
+ClueExpr neither(std::vector<std::string> items, std::string b) {
+    std::vector<ClueExpr> parts;
+    for (auto& i : items) parts.push_back(differ(std::move(i), b));
+    return allOf(std::move(parts));
+}
+
+ClueExpr before(std::string a, std::string b, int k) {
+    return pair(ClueExpr::Kind::Less, std::move(a), std::move(b), k);
+}
+
+ClueExpr after(std::string a, std::string b, int k) { return before(std::move(b), std::move(a), k); }
+
+ClueExpr moreBy(std::string a, std::string b, int k, int delta) {
+    return pair(ClueExpr::Kind::Diff, std::move(a), std::move(b), k, delta);
+}
+
+ClueExpr nextTo(std::string a, std::string b, int k) {
+    return pair(ClueExpr::Kind::AbsDiff, std::move(a), std::move(b), k, 1);
+}
+
+ClueExpr notNextTo(std::string a, std::string b, int k) {
+    return negate(nextTo(std::move(a), std::move(b), k));
+}
+
+ClueExpr allDifferent(std::vector<std::string> items) {
+    std::vector<ClueExpr> parts;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        for (std::size_t j = i + 1; j < items.size(); ++j) parts.push_back(differ(items[i], items[j]));
+    return allOf(std::move(parts));
+}
+
+ClueExpr oneEach(std::string x, std::string y, std::string a, std::string b) {
+    return anyOf({allOf({same(x, a), same(y, b)}), allOf({same(x, b), same(y, a)})});
+}
+
+} // namespace zlp::clue

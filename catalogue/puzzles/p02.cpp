@@ -1,0 +1,8 @@
+#include "catalogue/puzzle_source.h"
+
+namespace zlp {
+
+// Content to come: items, clues, story and solution.
+PuzzleSource puzzle02() { return {}; }
+
+} // namespace zlp
