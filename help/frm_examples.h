@@ -1,0 +1,18 @@
+// The worked examples shown from the instructions.
+#pragma once
+
+#include "ui/form.h"
+
+namespace zlp {
+
+class FrmExamples : public ui::Form<FrmExamples> {
+    Q_OBJECT
+public:
+    FrmExamples() : Form(QStringLiteral("FrmExamples")) {}
+
+protected:
+    ui::WindowSpec spec() const override;
+    void build(QWidget& w) override;
+};
+
+} // namespace zlp
