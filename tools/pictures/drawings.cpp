@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -44,6 +45,43 @@ QImage supersampled(int w, int h, int scale, bool transparent,
         draw(p);
     }
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Like supersampled(), but drawn without smoothing and reduced by taking the
+// commonest colour of each block: small icons keep their drawn colours
+// instead of blends that a 16-colour palette cannot show.
+QImage majorityReduced(int w, int h, int scale, const std::function<void(QPainter&)>& draw) {
+    QImage big(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    {
+        QPainter p(&big);
+        p.scale(scale, scale);
+        draw(p);
+    }
+    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            QList<QPair<QRgb, int>> counts;
+            for (int j = 0; j < scale; ++j) {
+                const auto* line = reinterpret_cast<const QRgb*>(big.constScanLine(y * scale + j));
+                for (int i = 0; i < scale; ++i) {
+                    const QRgb c = line[x * scale + i];
+                    auto it = std::find_if(counts.begin(), counts.end(),
+                                           [c](const auto& e) { return e.first == c; });
+                    if (it == counts.end())
+                        counts.append({c, 1});
+                    else
+                        ++it->second;
+                }
+            }
+            // Ties go to the colour met first, so the result does not depend
+            // on anything but the drawing.
+            auto best = counts.cbegin();
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                if (it->second > best->second) best = it;
+            out.setPixel(x, y, best->first);
+        }
+    return out;
 }
 
 // Coverage (0 to 1) of pixel x, y by a shape given as a test on points,
@@ -109,7 +147,8 @@ void drawPencil(QPainter& p, double length, double width, double line, bool with
     const double h = width / 2;
     const double cone = width * 1.5;
     const double body = length - cone;
-    const QPen edge = outline(QColor(60, 40, 20), line);
+    // Small icons leave the outline off: at one pixel it would swallow the colours.
+    const QPen edge = line > 0 ? outline(QColor(60, 40, 20), line) : QPen(Qt::NoPen);
     double start = 0;
     if (withEraser) {
         const double rubber = width * 1.1, band = width * 0.8;
@@ -120,15 +159,19 @@ void drawPencil(QPainter& p, double length, double width, double line, bool with
         p.drawPath(eraser);
         p.setBrush(QColor(190, 190, 190));
         p.drawRect(QRectF(rubber, -h, band, width));
-        p.setPen(outline(QColor(120, 120, 120), line * 0.6));
-        p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
+        if (line > 0) {
+            p.setPen(outline(QColor(120, 120, 120), line * 0.6));
+            p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
+        }
         start = rubber + band;
     }
     p.setPen(edge);
     p.setBrush(QColor(255, 204, 0));
     p.drawRect(QRectF(start, -h, body - start, width));
-    p.setPen(outline(QColor(200, 130, 0), line * 0.6));
-    p.drawLine(QPointF(start + line, h * 0.3), QPointF(body - line, h * 0.3));
+    if (line > 0) {
+        p.setPen(outline(QColor(200, 130, 0), line * 0.6));
+        p.drawLine(QPointF(start + line, h * 0.3), QPointF(body - line, h * 0.3));
+    }
     QPainterPath wood;
     wood.moveTo(body, -h);
     wood.lineTo(length, 0);
@@ -216,61 +259,63 @@ IndexedImage blankPicture() {
 
 IndexedImage windowIcon(int size) {
     const bool small = size < 32;
-    const double line = small ? 2.0 : 1.0; // one pixel of the finished icon, in 32-unit steps
-    const QImage image = supersampled(size, size, 16, true, [&](QPainter& p) {
+    const double px = 32.0 / size; // one pixel of the finished icon, in drawing units
+    const QImage image = majorityReduced(size, size, 16, [&](QPainter& p) {
         p.scale(size / 32.0, size / 32.0);
         // The note pad: ruled paper under a red binding.
-        p.setPen(outline(Qt::black, line));
+        p.setPen(outline(Qt::black, px));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(1.5, 6.5, 21, 24));
-        p.setPen(outline(QColor(90, 140, 255), line));
-        for (double y = small ? 14.5 : 13.5; y < 29; y += small ? 6 : 4)
-            p.drawLine(QPointF(3.5, y), QPointF(20.5, y));
-        p.setPen(outline(Qt::black, line));
+        p.drawRect(QRectF(1 + px / 2, 5 + px / 2, 20, 25));
+        p.setPen(QPen(QColor(90, 140, 255), px));
+        for (double y = small ? 15 : 13; y < 29; y += small ? 8 : 4)
+            p.drawLine(QPointF(3.5, y), QPointF(19.5, y));
+        p.setPen(outline(Qt::black, px));
         p.setBrush(QColor(200, 0, 0));
-        p.drawRect(QRectF(1.5, 4.5, 21, 4));
+        p.drawRect(QRectF(1 + px / 2, 3 + px / 2, 20, 4));
         // What the hand has written so far, ending at the pencil's point.
         QPainterPath scribble;
-        scribble.moveTo(4, 21);
-        for (int i = 0; i < 4; ++i) {
-            const double x = 4 + i * 2.5;
-            scribble.cubicTo(x + 0.6, 17, x + 1.4, 17, x + 1.2, 20.5);
-            scribble.cubicTo(x + 1.2, 22, x + 2.2, 22, x + 2.5, 20.5);
+        scribble.moveTo(4, 22);
+        const int loops = small ? 2 : 3;
+        for (int i = 0; i < loops; ++i) {
+            const double x = 4 + i * 9.0 / loops, w = 9.0 / loops;
+            scribble.cubicTo(x + w * 0.2, 16.5, x + w * 0.7, 16.5, x + w * 0.5, 21);
+            scribble.cubicTo(x + w * 0.5, 23, x + w * 0.9, 23, x + w, 21);
         }
-        p.setPen(outline(Qt::black, line));
         p.setBrush(Qt::NoBrush);
         p.drawPath(scribble);
-        // The sleeve and the back of the hand, coming from the lower right.
-        p.setPen(outline(QColor(30, 30, 110), line));
+        // The sleeve and the hand, coming in from the lower right.
+        p.setPen(outline(QColor(30, 30, 110), px));
         p.setBrush(QColor(40, 60, 200));
         QPainterPath sleeve;
-        sleeve.moveTo(24, 33);
-        sleeve.lineTo(33, 22);
-        sleeve.lineTo(33, 33);
+        sleeve.moveTo(23, 34);
+        sleeve.lineTo(34, 21);
+        sleeve.lineTo(34, 34);
         sleeve.closeSubpath();
         p.drawPath(sleeve);
-        const QPen skinEdge = outline(QColor(120, 60, 20), line);
+        const QPen skinEdge = outline(small ? QColor(200, 130, 90) : QColor(120, 60, 20), px);
+        const QColor skin(255, 200, 150);
         p.setPen(skinEdge);
-        p.setBrush(QColor(255, 200, 150));
-        QPainterPath palm;
-        palm.moveTo(18, 17);
-        palm.cubicTo(19, 12, 26, 11, 29, 15);
-        palm.cubicTo(31, 18, 30, 23, 27, 27);
-        palm.cubicTo(24, 29, 19, 27, 18, 23);
-        palm.closeSubpath();
-        p.drawPath(palm);
-        // The pencil, point on the paper, held between thumb and fingers.
+        p.setBrush(skin);
+        QPainterPath hand;
+        hand.moveTo(19, 21);
+        hand.cubicTo(19, 16, 24, 14, 28, 16);
+        hand.cubicTo(32, 18, 32, 24, 30, 27);
+        hand.cubicTo(28, 30, 23, 30, 21, 27);
+        hand.closeSubpath();
+        p.drawPath(hand);
+        // The pencil, point on the paper, eraser end over the back of the hand.
         p.save();
-        p.translate(14.5, 21);
+        p.translate(13, 22);
         p.rotate(-45);
-        p.translate(-20, 0);
-        drawPencil(p, 20, small ? 5 : 4, line, true);
+        p.scale(-1, 1);
+        p.translate(-25, 0);
+        drawPencil(p, 25, small ? 6 : 4, small ? 0 : px, true);
         p.restore();
-        // Index finger over the pencil, thumb beside it.
+        // Finger and thumb over the pencil.
         p.setPen(skinEdge);
-        p.setBrush(QColor(255, 200, 150));
-        p.drawEllipse(QRectF(15.5, 15, small ? 7 : 6, 4.5));
-        p.drawEllipse(QRectF(20, 19.5, 5.5, 4));
+        p.setBrush(skin);
+        p.drawEllipse(QRectF(16, small ? 16 : 17, small ? 8 : 7, small ? 6 : 5));
+        p.drawEllipse(QRectF(19.5, 21.5, 6, small ? 6 : 5));
     });
     const QList<QRgb> palette = {
         qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(192, 192, 192),
@@ -282,8 +327,8 @@ IndexedImage windowIcon(int size) {
 
 IndexedImage eraserIcon(int size) {
     const bool small = size < 32;
-    const double line = small ? 2.0 : 1.0;
-    const QImage image = supersampled(size, size, 16, true, [&](QPainter& p) {
+    const double line = 32.0 / size;
+    const QImage image = majorityReduced(size, size, 16, [&](QPainter& p) {
         p.scale(size / 32.0, size / 32.0);
         // A pencil scribble with a gap rubbed out of it...
         p.setBrush(Qt::NoBrush);
@@ -312,7 +357,7 @@ IndexedImage eraserIcon(int size) {
         p.save();
         p.translate(12, 24);
         p.rotate(-52);
-        drawPencil(p, 34, small ? 9 : 8, line, true);
+        drawPencil(p, 34, small ? 9 : 8, small ? 0 : line, true);
         p.restore();
     });
     const QList<QRgb> palette = {
@@ -373,53 +418,37 @@ IndexedImage headingPicture(const std::array<std::string, 15>& items) {
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QColor(kHeadingInk));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        QString text = QString::fromStdString(items[i]);
-        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
-        if (text.isEmpty()) continue;
-
-        // The largest size at which the name fits on one line; long names
-        // with a blank go on two lines before the letters get too small.
+    QStringList texts;
+    for (const std::string& item : items)
+        texts << QString::fromStdString(item).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const auto fits = [&](const QString& text, int pixelSize) {
         QFont font(gNarrowFamily);
-        QStringList lines{text};
-        for (int px = 14; px >= 8; --px) {
-            font.setPixelSize(px);
-            const QFontMetricsF fm(font);
-            if (fm.horizontalAdvance(text) <= room) break;
-            if (px <= 11 && text.contains(QLatin1Char(' ')) && fm.lineSpacing() * 2 <= across + 2) {
-                // Split at the blank that gives the shorter longer line.
-                QStringList best;
-                double bestWidth = 1e9;
-                for (qsizetype at = text.indexOf(QLatin1Char(' ')); at >= 0;
-                     at = text.indexOf(QLatin1Char(' '), at + 1)) {
-                    const QStringList two{text.left(at), text.mid(at + 1)};
-                    const double w =
-                        std::max(fm.horizontalAdvance(two[0]), fm.horizontalAdvance(two[1]));
-                    if (w < bestWidth) {
-                        bestWidth = w;
-                        best = two;
-                    }
-                }
-                if (bestWidth <= room) {
-                    lines = best;
-                    break;
-                }
-            }
-        }
-        const QFontMetricsF fm(font);
+        font.setPixelSize(pixelSize);
+        return QFontMetricsF(font).horizontalAdvance(text) <= room;
+    };
+    // One size for the whole picture, as large as the longest name allows;
+    // a name too long even then gets smaller letters of its own.
+    int common = 14;
+    while (common > 12 && !std::all_of(texts.cbegin(), texts.cend(),
+                                       [&](const QString& t) { return fits(t, common); }))
+        --common;
+
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString& text = texts[i];
+        if (text.isEmpty()) continue;
+        int size = common;
+        while (size > 9 && !fits(text, size)) --size;
+        QFont font(gNarrowFamily);
+        font.setPixelSize(size);
+        // Squeeze what still does not fit rather than cut it off.
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        if (width > room) font.setStretch(static_cast<int>(100 * room / width));
         p.setFont(font);
         p.save();
-        const double centre = static_cast<double>(i) * kHeadingPitch + kHeadingPitch / 2.0;
-        p.translate(centre, bottom);
+        p.translate(static_cast<double>(i) * kHeadingPitch + kHeadingPitch / 2.0, bottom);
         p.rotate(-90);
-        // Rotated: x runs up the picture, y runs to the right.
-        const double block = fm.lineSpacing() * static_cast<double>(lines.size());
-        double top = -block / 2;
-        for (const QString& line : lines) {
-            p.drawText(QRectF(0, top, room, fm.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter,
-                       line);
-            top += fm.lineSpacing();
-        }
+        // Rotated: x runs up the picture, y to the right, centred on the column.
+        p.drawText(QRectF(0, -across / 2, room, across), Qt::AlignLeft | Qt::AlignVCenter, text);
         p.restore();
     }
     p.end();
@@ -452,7 +481,7 @@ IndexedImage examplePicture(int n) {
     // The grid of examples 1 and 2: names down the left, ways of coming into
     // money across the top. The empty corner above the names holds the
     // picture's label in the window.
-    constexpr int left = 92, top = 76, cellW = 70, cellH = 24;
+    constexpr int left = 64, top = 76, cellW = 77, cellH = 24;
     const QStringList headings[] = {{QStringLiteral("Found"), QStringLiteral("Document")},
                                     {QStringLiteral("Inherited")},
                                     {QStringLiteral("Sold"), QStringLiteral("Company")},
@@ -467,7 +496,7 @@ IndexedImage examplePicture(int n) {
         }
     }
     for (int r = 0; r < 4; ++r)
-        p.drawText(QRect(12, top + r * cellH, left - 12, cellH), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRect(10, top + r * cellH, left - 10, cellH), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(kNames[r]));
     for (int c = 0; c <= 4; ++c)
         p.drawLine(left + c * cellW, top, left + c * cellW, top + 4 * cellH);

@@ -36,14 +36,22 @@ QStringList writeAll(const QString& root, const QString& workDir) {
 
     QStringList written;
     QString error;
+    // Readable by everyone, whatever mode the encoder created the file with.
+    const auto done = [&](const QString& relative) {
+        if (error.isEmpty() &&
+            !QFile::setPermissions(dir.filePath(relative), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ReadGroup | QFile::ReadOther))
+            error = dir.filePath(relative) + QStringLiteral(": cannot set permissions");
+        written << relative;
+    };
     const auto gif = [&](const QString& relative, const IndexedImage& image) {
         if (error.isEmpty()) error = writeGif(dir.filePath(relative), image);
-        written << relative;
+        done(relative);
     };
     const auto ico = [&](const QString& relative, const IndexedImage& big,
                          const IndexedImage& small) {
         if (error.isEmpty()) error = writeIco(dir.filePath(relative), {big, small}, workDir);
-        written << relative;
+        done(relative);
     };
 
     ico(QStringLiteral("ui/pictures/zlp.ico"), windowIcon(32), windowIcon(16));
