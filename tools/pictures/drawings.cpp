@@ -35,10 +35,9 @@ QString addFont(const char* file, QString& family) {
 
 // A picture of w x h pixels drawn at `scale` times its size and reduced
 // smoothly; draw() works in the picture's own pixel coordinates.
-QImage supersampled(int w, int h, int scale, bool transparent,
-                    const std::function<void(QPainter&)>& draw) {
+QImage supersampled(int w, int h, int scale, const std::function<void(QPainter&)>& draw) {
     QImage big(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
-    big.fill(transparent ? Qt::transparent : Qt::white);
+    big.fill(Qt::white);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
@@ -157,26 +156,24 @@ QPen outline(QColor colour, double width) {
 }
 
 // A pencil lying along the x axis of the painter, eraser end at x = 0 and
-// point at x = length, `width` across.
-void drawPencil(QPainter& p, double length, double width, double line, bool withEraser) {
+// point at x = length, `width` across, outlined `line` wide.
+void drawPencil(QPainter& p, double length, double width, double line) {
     const double h = width / 2;
     const double cone = width * 1.5;
     const double body = length - cone;
     const QPen edge = outline(QColor(60, 40, 20), line);
-    double start = 0;
-    if (withEraser) {
-        const double rubber = width * 1.1, band = width * 0.8;
-        QPainterPath eraser;
-        eraser.addRoundedRect(QRectF(0, -h, rubber + h, width), h * 0.8, h * 0.8);
-        p.setPen(edge);
-        p.setBrush(QColor(240, 120, 140));
-        p.drawPath(eraser);
-        p.setBrush(QColor(190, 190, 190));
-        p.drawRect(QRectF(rubber, -h, band, width));
-        p.setPen(outline(QColor(120, 120, 120), line * 0.6));
-        p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
-        start = rubber + band;
-    }
+    // Eraser, then the metal band that holds it.
+    const double rubber = width * 1.1, band = width * 0.8;
+    QPainterPath eraser;
+    eraser.addRoundedRect(QRectF(0, -h, rubber + h, width), h * 0.8, h * 0.8);
+    p.setPen(edge);
+    p.setBrush(QColor(240, 120, 140));
+    p.drawPath(eraser);
+    p.setBrush(QColor(190, 190, 190));
+    p.drawRect(QRectF(rubber, -h, band, width));
+    p.setPen(outline(QColor(120, 120, 120), line * 0.6));
+    p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
+    const double start = rubber + band;
     p.setPen(edge);
     p.setBrush(QColor(255, 204, 0));
     p.drawRect(QRectF(start, -h, body - start, width));
@@ -351,7 +348,7 @@ IndexedImage windowIcon(int size) {
         p.rotate(-45);
         p.scale(-1, 1);
         p.translate(-25, 0);
-        drawPencil(p, 25, 4, 1, true);
+        drawPencil(p, 25, 4, 1);
         p.restore();
         // Finger and thumb over the pencil.
         p.setPen(skinEdge);
@@ -410,7 +407,7 @@ IndexedImage eraserIcon(int size) {
         p.save();
         p.translate(12, 24);
         p.rotate(-52);
-        drawPencil(p, 34, 8, 1, true);
+        drawPencil(p, 34, 8, 1);
         p.restore();
     });
     return quantise(image, palette, transparent);
@@ -420,33 +417,32 @@ IndexedImage magnifierPicture() {
     const QRgb rim = qRgb(70, 70, 80);
     const QRgb glass = qRgb(200, 230, 255);
     const QRgb handle = qRgb(90, 45, 20);
-    const QImage image =
-        supersampled(kMagnifierWidth, kMagnifierHeight, 8, false, [&](QPainter& p) {
-            const QPointF centre(40, 40);
-            const double radius = 32;
-            // Handle first, so the rim covers its inner end.
-            p.save();
-            p.translate(centre);
-            p.rotate(47);
-            p.setPen(outline(Qt::black, 1.5));
-            p.setBrush(QColor(160, 160, 170));
-            p.drawRect(QRectF(radius - 2, -6, 14, 12));
-            p.setBrush(QColor(handle));
-            p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
-            p.setPen(outline(QColor(150, 90, 50), 2));
-            p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
-            p.restore();
-            // The lens, with a glint on the glass.
-            p.setPen(outline(QColor(rim), 7));
-            p.setBrush(QColor(glass));
-            p.drawEllipse(centre, radius, radius);
-            p.setPen(outline(Qt::black, 1.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre, radius + 3.5, radius + 3.5);
-            p.drawEllipse(centre, radius - 3.5, radius - 3.5);
-            p.setPen(outline(Qt::white, 4));
-            p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
-        });
+    const QImage image = supersampled(kMagnifierWidth, kMagnifierHeight, 8, [&](QPainter& p) {
+        const QPointF centre(40, 40);
+        const double radius = 32;
+        // Handle first, so the rim covers its inner end.
+        p.save();
+        p.translate(centre);
+        p.rotate(47);
+        p.setPen(outline(Qt::black, 1.5));
+        p.setBrush(QColor(160, 160, 170));
+        p.drawRect(QRectF(radius - 2, -6, 14, 12));
+        p.setBrush(QColor(handle));
+        p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
+        p.setPen(outline(QColor(150, 90, 50), 2));
+        p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
+        p.restore();
+        // The lens, with a glint on the glass.
+        p.setPen(outline(QColor(rim), 7));
+        p.setBrush(QColor(glass));
+        p.drawEllipse(centre, radius, radius);
+        p.setPen(outline(Qt::black, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, radius + 3.5, radius + 3.5);
+        p.drawEllipse(centre, radius - 3.5, radius - 3.5);
+        p.setPen(outline(Qt::white, 4));
+        p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
+    });
     const QList<QRgb> palette =
         joined({blend(kWhite, kBlack, 16), blend(kWhite, glass, 6), blend(glass, rim, 8),
                 blend(kBlack, handle, 6), blend(handle, qRgb(150, 90, 50), 4),
