@@ -15,10 +15,10 @@ PuzzleSource puzzle03() {
     p.solution = {{{1, 3, 4, 2}, {2, 5, 1, 4}, {3, 1, 5, 3}, {4, 4, 2, 5}, {5, 2, 3, 1}}};
     p.cluesStartWithBlankLine = true;
     p.clues = {
-        {{"*Kelsey lives on Birch Lane.  Neither",
-          "   she nor the student on Juniper",
-          "   Court is learning the violin."},
-         allOf({same("Kelsey", "Birch Lane"), neither({"Birch Lane", "Juniper Court"}, "Violin")})},
+        {{"*Kelsey lives on Birch Lane.  Her",
+          "   lesson falls on the day just before",
+          "   or just after the violin lesson."},
+         allOf({same("Kelsey", "Birch Lane"), nextTo("Kelsey", "Violin", 1)})},
         {{"*Of the two students who live on",
           "   Harbor Road and Quarry Street, one",
           "   is Gavin and the other Ingrid.",
@@ -26,10 +26,10 @@ PuzzleSource puzzle03() {
           "   lesson on Friday."},
          allOf({oneEach("Harbor Road", "Quarry Street", "Gavin", "Ingrid"),
                 neither({"Gavin", "Kelsey"}, "Friday")})},
-        {{"*Gavin has his lesson on Tuesday,",
-          "   while Jasper's lesson is not on",
-          "   Thursday."},
-         allOf({same("Gavin", "Tuesday"), differ("Jasper", "Thursday")})},
+        {{"*Gavin has his lesson on Tuesday.",
+          "   Jasper's lesson and Harriet's are",
+          "   not on neighboring days."},
+         allOf({same("Gavin", "Tuesday"), notNextTo("Jasper", "Harriet", 1)})},
         {{"*Neither the Monday lesson nor the",
           "   Friday one is on Maple Avenue, and",
           "   neither of them is a piano lesson."},
@@ -42,10 +42,10 @@ PuzzleSource puzzle03() {
          allOf({oneOf("Harriet", {"Violin", "Piano"}),
                 oneEach("Monday", "Thursday", "Violin", "Clarinet")})},
         {{"*Kelsey is learning either the flute",
-          "   or the violin.  The lesson on",
-          "   Harbor Road comes exactly two days",
-          "   after the flute lesson."},
-         allOf({oneOf("Kelsey", {"Flute", "Violin"}), moreBy("Harbor Road", "Flute", 1, 2)})},
+          "   or the cello.  The lesson on Harbor",
+          "   Road comes exactly two days after",
+          "   the flute lesson."},
+         allOf({oneOf("Kelsey", {"Flute", "Cello"}), moreBy("Harbor Road", "Flute", 1, 2)})},
     };
     p.introPieces = {
         "Odette Pennington teaches music in her students' own homes.  Last week she gave one "
