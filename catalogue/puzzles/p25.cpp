@@ -43,8 +43,8 @@ PuzzleSource puzzle25() {
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five wealthy couples own the five side-by-side units of a luxury terrace on the hill, "
-        "numbered unit 1 to unit 5 from one end of the row to the other.  The husbands are Ambrose, Clifford, Humphrey, Reginald "
-        "and Vaughn;",
+        "numbered unit 1 to unit 5 from one end of the row to the other.  The husbands are "
+        "Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
         "Rosalind.  In each couple the husband made the family's fortune in a different "
         "profession:",
