@@ -25,7 +25,7 @@ PuzzleSource puzzle15() {
         {{"*Of Clarissa and the pilot, one is",
           "   the oldest of the five and the",
           "   other is learning Korean."},
-         oneEach("Clarissa", "Pilot", "52", "Korean")},
+         allOf({differ("Clarissa", "Pilot"), oneEach("Clarissa", "Pilot", "52", "Korean")})},
         {{"*The Portuguese student, who is not",
           "   Annika, is exactly twenty-one years",
           "   older than the French student."},
