@@ -21,7 +21,8 @@ PuzzleSource puzzle17() {
         {{"*Of Tobias and the student from",
           "   Lindell, one built the volcano and",
           "   the other finished fourth."},
-         allOf({differ("Tobias", "Lindell"), oneEach("Tobias", "Lindell", "Volcano", "4th Place")})},
+         allOf(
+             {differ("Tobias", "Lindell"), oneEach("Tobias", "Lindell", "Volcano", "4th Place")})},
         {{"*Lucas, who does not come from",
           "   Greywick, placed lower than the",
           "   student who built the ant farm."},
