@@ -44,13 +44,15 @@ PuzzleSource puzzle13() {
     };
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Every Saturday night in March, the quiz show \"Couples in the Hot Seat\" put one married",
-        "couple against the clock, and every couple walked away with a trip.  The husbands were",
-        "Alden, Barrett, Cyrus, Desmond and Everett; the wives were Fiona, Greta, Hazel, Imogen",
-        "and Julia.  The shows aired on March 3, 10, 17, 24 and 31, and the prizes were a",
-        "cruise, a week in Paris, a ski trip, a safari and a holiday in Hawaii.",
-        "From the clues, can you match each husband with his wife, the date on which",
-        "their show aired and the trip they won?",
+        "Every Saturday night in March, a television quiz show put one married couple against "
+        "the clock, and every couple walked away with a trip.",
+        "The husbands were Alden, Barrett, Cyrus, Desmond and Everett.",
+        "Their wives were Fiona, Greta, Hazel, Imogen and Julia.",
+        "The shows aired on March 3, 10, 17, 24 and 31,",
+        "and the prizes were a cruise, a week in Paris, a ski trip, a safari and a holiday in "
+        "Hawaii.",
+        "From the clues, can you match each husband with his wife",
+        "and tell on which date their show aired and which trip they won?",
     };
     return p;
 }

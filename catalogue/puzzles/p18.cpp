@@ -9,21 +9,21 @@ PuzzleSource puzzle18() {
     p.items = {{
         {"Bianca", "Dexter", "Leona", "Oswin", "Tamsin"},
         {"Cairo", "Lima", "Nairobi", "Hanoi", "Warsaw"},
-        {"Harbor Ledger", "Morning Lark", "Quill Gazette", "Ashfield Star", "Cobalt Times"},
+        {"Tidewell Post", "Morning Lark", "Quill Gazette", "Vellmoor Star", "Cobalt Times"},
         {"Elections", "Floods", "Football", "Archaeology", "Fashion"},
     }};
     p.solution = {{{1, 4, 5, 2}, {2, 5, 2, 1}, {3, 1, 1, 4}, {4, 2, 4, 5}, {5, 3, 3, 3}}};
     p.clues = {
         {{"*The reporter in Cairo, who writes",
-          "   for the Harbor Ledger, is covering",
+          "   for the Tidewell Post, is covering",
           "   either the archaeological dig or",
           "   the floods."},
-         allOf({same("Cairo", "Harbor Ledger"), oneOf("Cairo", {"Archaeology", "Floods"})})},
+         allOf({same("Cairo", "Tidewell Post"), oneOf("Cairo", {"Archaeology", "Floods"})})},
         {{"*Of Dexter and the reporter from the",
-          "   Ashfield Star, one is in Lima and",
+          "   Vellmoor Star, one is in Lima and",
           "   the other is covering elections."},
-         allOf({differ("Dexter", "Ashfield Star"),
-                oneEach("Dexter", "Ashfield Star", "Lima", "Elections")})},
+         allOf({differ("Dexter", "Vellmoor Star"),
+                oneEach("Dexter", "Vellmoor Star", "Lima", "Elections")})},
         {{"*Bianca, who is covering the floods,",
           "   is in neither Warsaw nor Nairobi."},
          allOf({same("Bianca", "Floods"), neither({"Warsaw", "Nairobi"}, "Bianca")})},
@@ -48,8 +48,8 @@ PuzzleSource puzzle18() {
         "The foreign desk of a busy news agency has five reporters out in the field this month: "
         "Bianca, Dexter, Leona, Oswin and Tamsin.  Each is posted in a different city (Cairo, "
         "Lima, Nairobi, Hanoi or Warsaw),",
-        "each files for a different newspaper (the Harbor Ledger, the Morning Lark, the Quill "
-        "Gazette, the Ashfield Star or the Cobalt Times), and each is chasing a different story: "
+        "each files for a different newspaper (the Tidewell Post, the Morning Lark, the Quill "
+        "Gazette, the Vellmoor Star or the Cobalt Times), and each is chasing a different story: "
         "elections, floods, a football final, an archaeological dig or a fashion week.",
         "From the clues, can you work out where each reporter is, which paper each one writes "
         "for and what each is covering?",
