@@ -84,7 +84,10 @@ ClueExpr allDifferent(std::vector<std::string> items) {
 }
 
 ClueExpr oneEach(std::string x, std::string y, std::string a, std::string b) {
-    return anyOf({allOf({same(x, a), same(y, b)}), allOf({same(x, b), same(y, a)})});
+    // "One ... and the other ..." speaks of two different entries, even when
+    // x and y come from different categories.
+    return allOf(
+        {differ(x, y), anyOf({allOf({same(x, a), same(y, b)}), allOf({same(x, b), same(y, a)})})});
 }
 
 } // namespace zlp::clue

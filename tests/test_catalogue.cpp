@@ -408,6 +408,11 @@ void TestCatalogue::solverCounts() {
     // "Of A1 and A2, one is B1 and the other B2": 2 of the 20 placements.
     rep = solveTiny({oneEach("A1", "A2", "B1", "B2")});
     QCOMPARE(rep.answers, all * 2 / 20);
+    // "Of A1 and B1, one is C1 and the other D1" speaks of two entries: B1 is
+    // not with A1 (96 of 120), then C1 and D1 sit on the two in either order
+    // (2 x 24 x 24 of 120 x 120); one entry holding all four does not count.
+    rep = solveTiny({oneEach("A1", "B1", "C1", "D1")});
+    QCOMPARE(rep.answers, 96LL * 2 * 24 * 24);
 }
 
 void TestCatalogue::jsonExport() {
