@@ -2,8 +2,11 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace zlp::ui {
 
@@ -97,6 +100,31 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
     return b;
 }
 
+void WrappingButton::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear(); // the bevel only; the caption is drawn wrapped below
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    QRect area = rect().adjusted(margin, margin, -margin, -margin);
+    if (isDown()) {
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                   isEnabled(), text(), QPalette::ButtonText);
+}
+
+WrappingButton* addWrappingButton(QWidget* parent, const QString& name, const QString& caption,
+                                  int l, int t, int w, int h) {
+    auto* b = new WrappingButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(twipRect(l, t, w, h));
+    b->setAutoDefault(false);
+    return b;
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
                  int w, int h) {
     auto* label = new QLabel(labelText(caption), parent);
@@ -130,6 +158,20 @@ ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w
     auto* image = new ImageControl(parent, name, bordered);
     image->setGeometry(twipRect(l, t, w, h));
     return image;
+}
+
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = addImage(parent, name, l, t, w, h, true);
+    box->setAppearance(0);
+    box->setFocusPolicy(Qt::StrongFocus);
+    const QPalette system = QApplication::palette();
+    setColours(box, system.color(QPalette::WindowText), system.color(QPalette::Base));
+    return box;
+}
+
+void placeInPictureBox(ImageControl* box, QWidget* control) {
+    const int border = box->bordered() ? 1 : 0;
+    control->move(control->pos() + QPoint(border, border));
 }
 
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,

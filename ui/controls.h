@@ -59,8 +59,22 @@ private:
     int appearance_ = 0;
 };
 
+// A command button whose caption wraps at word boundaries when it is wider
+// than the button, as the layouts expect of narrow buttons; text() keeps the
+// caption as written ("&" access keys included).
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
                        int t, int w, int h);
+WrappingButton* addWrappingButton(QWidget* parent, const QString& name, const QString& caption,
+                                  int l, int t, int w, int h);
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
                  int w, int h);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
@@ -68,6 +82,12 @@ QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l,
                                     int h);
 ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,
                        bool bordered = false);
+// A picture box: a container with the window-background colour, a flat
+// one-pixel border and a picture inside it; it takes the keyboard focus.
+// Putting a picture in sizes the box to the picture plus its border.
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
+// A control placed inside a picture box counts its position from inside the border.
+void placeInPictureBox(ImageControl* box, QWidget* control);
 // A borderless container panel with its own background colour.
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background);
