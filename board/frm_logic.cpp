@@ -49,10 +49,11 @@ WindowSpec FrmLogic::spec() const {
 }
 
 void FrmLogic::build(QWidget& w) {
-    auto* intro = addButton(&w, QStringLiteral("CmdIntro"), QStringLiteral(" "), 0, 120, 1455, 495);
+    auto* intro =
+        addWrappingButton(&w, QStringLiteral("CmdIntro"), QStringLiteral(" "), 0, 120, 1455, 495);
     connect(intro, &QPushButton::clicked, this, &FrmLogic::CmdIntro_Click);
-    auto* fillIn = addButton(&w, QStringLiteral("CmdShowFillIn"),
-                             QStringLiteral("Show &Fill-In Grid"), 1560, 120, 1095, 495);
+    auto* fillIn = addWrappingButton(&w, QStringLiteral("CmdShowFillIn"),
+                                     QStringLiteral("Show &Fill-In Grid"), 1560, 120, 1095, 495);
     connect(fillIn, &QPushButton::clicked, this, &FrmLogic::CmdShowFillIn_Click);
 
     auto* clues = addLabel(&w, QStringLiteral("LblClues"), QString(), 120, 960, 2415, 5535);
@@ -95,8 +96,8 @@ void FrmLogic::build(QWidget& w) {
     o->setPicture(storedPicture(QStringLiteral("o.gif")));
     connect(o, &ImageControl::clicked, this, &FrmLogic::ImgO_Click);
 
-    auto* answer = addButton(frame, QStringLiteral("CmdAnswer"), QStringLiteral("Get the &Answers"),
-                             4920, 4800, 1575, 615);
+    auto* answer = addWrappingButton(frame, QStringLiteral("CmdAnswer"),
+                                     QStringLiteral("Get the &Answers"), 4920, 4800, 1575, 615);
     connect(answer, &QPushButton::clicked, this, &FrmLogic::CmdAnswer_Click);
     addImage(frame, QStringLiteral("ImgMag"), 3000, 4920, 1530, 1590);
 
@@ -115,14 +116,15 @@ void FrmLogic::build(QWidget& w) {
     purple->hide();
 
     // Created after Frame1, so drawn above its empty lower right part.
-    auto* next = addButton(&w, QStringLiteral("CmdNext"), QStringLiteral("&Next Logic Problem"),
-                           7680, 3000, 1575, 615);
+    auto* next = addWrappingButton(&w, QStringLiteral("CmdNext"),
+                                   QStringLiteral("&Next Logic Problem"), 7680, 3000, 1575, 615);
     connect(next, &QPushButton::clicked, this, &FrmLogic::CmdNext_Click);
-    auto* save = addButton(&w, QStringLiteral("CmdSave"),
-                           QStringLiteral("&Save this Logic Problem"), 7680, 3840, 1575, 615);
+    auto* save =
+        addWrappingButton(&w, QStringLiteral("CmdSave"), QStringLiteral("&Save this Logic Problem"),
+                          7680, 3840, 1575, 615);
     connect(save, &QPushButton::clicked, this, &FrmLogic::CmdSave_Click);
-    auto* exit =
-        addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 8400, 5640, 855, 495);
+    auto* exit = addWrappingButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 8400,
+                                   5640, 855, 495);
     connect(exit, &QPushButton::clicked, this, &FrmLogic::CmdExit_Click);
 
     QWidget::setTabOrder(intro, fillIn);
