@@ -493,6 +493,16 @@ private slots:
             QCOMPARE(at->objectName(), order[i]);
         }
 
+        // The lines are drawn over the cells, whatever the cells show.
+        play(QStringLiteral("0101,O,0602"));
+        const QImage shot = w->grab().toImage();
+        const QPoint frameAt = ctl(QStringLiteral("Frame1"))->pos();
+        for (const QPoint& p : {QPoint(72, 90), QPoint(73, 90), QPoint(80, 80), QPoint(80, 81),
+                                QPoint(192, 110), QPoint(200, 104)}) {
+            const QColor c = shot.pixelColor(frameAt + p);
+            QVERIFY2(c == ui::colours::blue, qPrintable(c.name()));
+        }
+
         QVERIFY(board().image(QStringLiteral("ImgRedO"))->isHidden());
         QVERIFY(board().image(QStringLiteral("ImgPurpleO"))->isHidden());
         QCOMPARE(board().image(QStringLiteral("ImgErase"))->cursor().shape(), Qt::BitmapCursor);
