@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -93,21 +94,24 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CommandButton::paintEvent(QPaintEvent* event) {
-    const QFontMetrics fm(font());
-    const QRect inner = rect().adjusted(3, 1, -3, -1);
-    const bool wraps = inner.height() >= 2 * fm.lineSpacing();
-    if (!wraps) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    QRect area = rect().adjusted(margin, 1, -margin, -1);
+    if (area.height() < 2 * fontMetrics().lineSpacing()) {
         QPushButton::paintEvent(event);
         return;
     }
     // The bevel as the style draws it, then the caption wrapped inside it.
     QStylePainter p(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
     option.text.clear();
-    p.drawControl(QStyle::CE_PushButton, option);
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    p.drawItemText(inner, flags, palette(), isEnabled(), text(), QPalette::ButtonText);
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    if (isDown()) {
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                   isEnabled(), text(), QPalette::ButtonText);
 }
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
@@ -152,6 +156,20 @@ ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w
     auto* image = new ImageControl(parent, name, bordered);
     image->setGeometry(twipRect(l, t, w, h));
     return image;
+}
+
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = addImage(parent, name, l, t, w, h, true);
+    box->setAppearance(0);
+    box->setFocusPolicy(Qt::StrongFocus);
+    const QPalette system = QApplication::palette();
+    setColours(box, system.color(QPalette::WindowText), system.color(QPalette::Base));
+    return box;
+}
+
+void placeInPictureBox(ImageControl* box, QWidget* control) {
+    const int border = box->bordered() ? 1 : 0;
+    control->move(control->pos() + QPoint(border, border));
 }
 
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,

@@ -80,6 +80,12 @@ QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l,
                                     int h);
 ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,
                        bool bordered = false);
+// A picture box: a container with the window-background colour, a flat
+// one-pixel border and a picture inside it; it takes the keyboard focus.
+// Putting a picture in sizes the box to the picture plus its border.
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
+// A control placed inside a picture box counts its position from inside the border.
+void placeInPictureBox(ImageControl* box, QWidget* control);
 // A borderless container panel with its own background colour.
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background);
