@@ -15,8 +15,9 @@ PuzzleSource puzzle10() {
     p.values[1] = {23, 26, 29, 31, 34}; // years of age
     p.solution = {{{1, 3, 3, 5}, {2, 5, 1, 3}, {3, 1, 5, 2}, {4, 4, 2, 1}, {5, 2, 4, 4}}};
     p.clues = {
-        {{"*The woman drinking rum is exactly",
-          "   five years older than Bettina."},
+        {{"*The woman drinking the rum and cola",
+          "   is exactly five years older than",
+          "   Bettina."},
          moreBy("Rum && Coke", "Bettina", 2, 5)},
         {{"*The woman with curly hair is exactly",
           "   three years older than the one with",
@@ -25,8 +26,8 @@ PuzzleSource puzzle10() {
         {{"*Of Juno and the margarita drinker,",
           "   one wears a pixie cut and the",
           "   other is 31."},
-         allOf({differ("Juno", "Margarita"),
-                oneEach("Juno", "Margarita", "Pixie Cut", "31 Years")})},
+         allOf(
+             {differ("Juno", "Margarita"), oneEach("Juno", "Margarita", "Pixie Cut", "31 Years")})},
         {{"*Tilly, whose hair is not wavy, is",
           "   older than Juno."},
          allOf({differ("Tilly", "Wavy"), after("Tilly", "Juno", 2)})},

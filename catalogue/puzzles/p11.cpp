@@ -22,8 +22,8 @@ PuzzleSource puzzle11() {
           "   the food bank, one was charged with",
           "   jaywalking and the other must serve",
           "   150 hours."},
-         allOf({differ("Gus", "Food Bank"),
-                oneEach("Gus", "Food Bank", "Jaywalking", "150 Hours")})},
+         allOf(
+             {differ("Gus", "Food Bank"), oneEach("Gus", "Food Bank", "Jaywalking", "150 Hours")})},
         {{"*Beatrix, who was not charged with",
           "   shoplifting, got fewer hours than",
           "   the soup kitchen helper."},
