@@ -14,7 +14,9 @@ constexpr int kRows = 5;    // one per solution line
 } // namespace
 
 QString FrmFillIn::boxName(int column, int row) {
-    return QStringLiteral("Txt0%10%2").arg(column).arg(row);
+    return QStringLiteral("Txt%1%2")
+        .arg(column, 2, 10, QLatin1Char('0'))
+        .arg(row, 2, 10, QLatin1Char('0'));
 }
 
 WindowSpec FrmFillIn::spec() const {
@@ -55,8 +57,9 @@ void FrmFillIn::build(QWidget& w) {
         }
     }
 
-    auto* hide = addButton(&w, QStringLiteral("CmdHide"), QStringLiteral("&Hide Fill-In Grid"),
-                           4320, 3120, 1095, 495);
+    // Narrower than its caption, which wraps onto two lines.
+    auto* hide = addWrappingButton(&w, QStringLiteral("CmdHide"),
+                                   QStringLiteral("&Hide Fill-In Grid"), 4320, 3120, 1095, 495);
     connect(hide, &QPushButton::clicked, this, &FrmFillIn::CmdHide_Click);
     QWidget::setTabOrder(previous, hide);
 }
