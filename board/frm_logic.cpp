@@ -7,7 +7,11 @@ namespace zlp {
 using namespace ui;
 
 WindowSpec FrmLogic::spec() const {
-    return {QStringLiteral("Zentara's Logic Problems - #1"), 9480, 6645, colours::white, true,
+    return {QStringLiteral("Zentara's Logic Problems - #1"),
+            9480,
+            6645,
+            colours::white,
+            true,
             defaultFont()};
 }
 

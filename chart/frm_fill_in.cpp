@@ -58,8 +58,8 @@ void FrmFillIn::build(QWidget& w) {
     }
 
     // Narrower than its caption, which wraps onto two lines.
-    auto* hide = addWrappingButton(&w, QStringLiteral("CmdHide"),
-                                   QStringLiteral("&Hide Fill-In Grid"), 4320, 3120, 1095, 495);
+    auto* hide = addButton(&w, QStringLiteral("CmdHide"), QStringLiteral("&Hide Fill-In Grid"),
+                           4320, 3120, 1095, 495);
     connect(hide, &QPushButton::clicked, this, &FrmFillIn::CmdHide_Click);
     QWidget::setTabOrder(previous, hide);
 }

@@ -72,16 +72,15 @@ void FrmInstructions::build(QWidget& w) {
     auto* text = addMultiLineTextBox(&w, QStringLiteral("txtInstructions"), 120, 120, 6375, 5055);
     text->setPlainText(QStringLiteral("Text1\r\n"));
 
-    // The two example buttons are narrower than their captions, which wrap onto two lines.
+    // The example buttons are narrower than their captions, which wrap onto two lines.
     const QFont buttonFont = makeFont(QStringLiteral("MS Sans Serif"), 8.25);
-    auto* ex1 = addWrappingButton(&w, QStringLiteral("CmdEx1"), QStringLiteral("Examples 1 && 2"),
-                                  6600, 120, 855, 735);
-    auto* ex3 = addWrappingButton(&w, QStringLiteral("CmdEx3"), QStringLiteral("Example 3"), 6600,
-                                  960, 855, 735);
+    auto* ex1 = addButton(&w, QStringLiteral("CmdEx1"), QStringLiteral("Examples 1 && 2"), 6600,
+                          120, 855, 735);
+    auto* ex3 =
+        addButton(&w, QStringLiteral("CmdEx3"), QStringLiteral("Example 3"), 6600, 960, 855, 735);
     auto* exit =
         addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("&Close"), 6600, 4680, 855, 495);
-    for (QPushButton* b : std::initializer_list<QPushButton*>{ex1, ex3, exit})
-        b->setFont(buttonFont);
+    for (QPushButton* b : {ex1, ex3, exit}) b->setFont(buttonFont);
     connect(ex1, &QPushButton::clicked, this, &FrmInstructions::CmdEx1_Click);
     connect(ex3, &QPushButton::clicked, this, &FrmInstructions::CmdEx3_Click);
     connect(exit, &QPushButton::clicked, this, &FrmInstructions::CmdExit_Click);

@@ -431,7 +431,7 @@ private slots:
         auto* b = child<QPushButton>(w, qPrintable(button));
         QCOMPARE(b->text(), caption);
         QCOMPARE(ui::labelText(b->text()), shown);
-        QVERIFY(qobject_cast<ui::WrappingButton*>(b));
+        QVERIFY(qobject_cast<ui::CommandButton*>(b));
         const QFontMetrics fm(b->font());
         const QRect needed =
             fm.boundingRect(b->rect(), Qt::TextWordWrap | Qt::AlignCenter, ui::labelText(caption));

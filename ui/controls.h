@@ -59,24 +59,22 @@ private:
     int appearance_ = 0;
 };
 
-// A command button whose caption wraps at word boundaries when it is wider
-// than the button, as the layouts expect of narrow buttons; text() keeps the
-// caption as written ("&" access keys included).
-class WrappingButton : public QPushButton {
+// A command button whose caption wraps at word boundaries when the button is
+// tall enough for more than one line, as captions on the game's larger
+// buttons do; a one-line button keeps its caption on one line.
+class CommandButton : public QPushButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
-                       int t, int w, int h);
-WrappingButton* addWrappingButton(QWidget* parent, const QString& name, const QString& caption,
-                                  int l, int t, int w, int h);
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
-                 int w, int h);
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                       int w, int h);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
+                 int h);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
 QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
                                     int h);
@@ -92,8 +90,8 @@ void placeInPictureBox(ImageControl* box, QWidget* control);
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background);
 // A horizontal or vertical line from (x1, y1) to (x2, y2) in twips, widthPx pixels wide.
-QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2,
-                 int widthPx, const QColor& colour);
+QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
+                 const QColor& colour);
 
 // Colours of a control: text (foreground) and background.
 void setColours(QWidget* w, const QColor& text, const QColor& background);
