@@ -300,7 +300,9 @@ private slots:
             box->setPlainText(QStringLiteral("scribbled over"));
             QTest::mouseClick(child<QPushButton>(w, "CmdExit"), Qt::LeftButton);
         });
-        FrmMain::get().CmdInstructions_Click();
+        // Opened from the main menu's button.
+        QTest::mouseClick(child<QPushButton>(FrmMain::get().window(), "CmdInstructions"),
+                          Qt::LeftButton);
         QVERIFY(!FrmInstructions::get().isLoaded());
         QCOMPARE(shown, FrmInstructions::instructionText().replace(QStringLiteral("\r\n"),
                                                                    QStringLiteral("\n")));
