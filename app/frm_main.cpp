@@ -2,6 +2,7 @@
 
 #include "board/frm_logic.h"
 #include "catalogue/catalogue.h"
+#include "help/frm_instructions.h"
 #include "ui/controls.h"
 
 #include <QCoreApplication>
@@ -84,7 +85,9 @@ void FrmMain::CmdPuz_Click(int n) {
     FrmLogic::get().showModal();
 }
 
-void FrmMain::CmdInstructions_Click() {}
+void FrmMain::CmdInstructions_Click() {
+    FrmInstructions::get().showModal();
+}
 
 void FrmMain::CmdOpenSaved_Click() {}
 
