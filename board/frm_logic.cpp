@@ -56,7 +56,6 @@ void FrmLogic::build(QWidget& w) {
     connect(fillIn, &QPushButton::clicked, this, &FrmLogic::CmdShowFillIn_Click);
 
     auto* clues = addLabel(&w, QStringLiteral("LblClues"), QString(), 120, 960, 2415, 5535);
-    clues->setWordWrap(true);
     setColours(clues, colours::black, colours::white);
     addLine(&w, QStringLiteral("LineCluesTop"), 0, 840, 2640, 840, 1, colours::black);
     addLine(&w, QStringLiteral("LineCluesBottom"), 0, 6480, 2640, 6480, 1, colours::black);

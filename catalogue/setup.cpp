@@ -53,8 +53,8 @@ void FrmLogic::SetUpPuzzle() {
         for (std::size_t i = 0; i < r->SideItems.size(); ++i)
             control<QLabel>(QStringLiteral("LblS%1").arg(i + 1, 2, 10, QLatin1Char('0')))
                 ->setText(labelText(QString::fromStdString(r->SideItems[i])));
-        control<QLabel>(QStringLiteral("LblClues"))
-            ->setText(labelText(QString::fromStdString(r->ClueText)));
+        fitPreBrokenText(control<QLabel>(QStringLiteral("LblClues")),
+                         labelText(QString::fromStdString(r->ClueText)), window()->font());
     }
 
     // 7.

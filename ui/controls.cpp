@@ -46,6 +46,33 @@ QString labelText(const QString& caption) {
     return out;
 }
 
+void fitPreBrokenText(QLabel* label, const QString& crlfText, const QFont& preferred) {
+    QString text = crlfText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    label->setWordWrap(false);
+    label->setText(text);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QRect room = label->contentsRect();
+    const auto fits = [&](const QFont& f) {
+        const QFontMetrics fm(f);
+        if (fm.lineSpacing() * lines.size() > room.height()) return false;
+        for (const QString& line : lines)
+            if (fm.horizontalAdvance(line) > room.width()) return false;
+        return true;
+    };
+    QFont chosen = preferred;
+    if (!fits(chosen)) {
+        QFont narrow = preferred;
+        narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+        for (double pt = preferred.pointSizeF(); pt >= 7.0; pt -= 0.25) {
+            narrow.setPointSizeF(pt);
+            chosen = narrow;
+            if (fits(narrow)) break;
+        }
+    }
+    label->setFont(chosen);
+}
+
 ImageControl::ImageControl(QWidget* parent, const QString& name, bool bordered)
     : QWidget(parent), bordered_(bordered) {
     setObjectName(name);

@@ -33,6 +33,12 @@ void installFontSubstitutes();
 // access key and is not shown.
 QString labelText(const QString& caption);
 
+// Shows text that is already broken into lines without breaking it again:
+// the preferred font when every line fits the label, otherwise the narrow
+// face at the largest size, down to 7 pt, at which the lines fit across and
+// down. Layouts sized for a narrower system font keep their line breaks so.
+void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred);
+
 // An image control: shows its picture at the picture's own size (the control
 // takes that size once a picture is put in), optionally inside a single
 // border that is flat (appearance 0) or three-dimensional (appearance 1).
