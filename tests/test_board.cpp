@@ -166,8 +166,15 @@ private slots:
             QCOMPARE(
                 ctl<QLabel>(QStringLiteral("LblS%1").arg(i + 1, 2, 10, QLatin1Char('0')))->text(),
                 sides[i]);
-        QCOMPARE(ctl<QLabel>(QStringLiteral("LblClues"))->text(),
-                 ui::labelText(QString::fromStdString(r.ClueText)));
+        // The clues keep their own line breaks, and every line fits the label.
+        auto* clues = ctl<QLabel>(QStringLiteral("LblClues"));
+        QCOMPARE(clues->text(), ui::labelText(QString::fromStdString(r.ClueText))
+                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY(!clues->wordWrap());
+        const QFontMetrics fm(clues->font());
+        for (const QString& line : clues->text().split(QLatin1Char('\n')))
+            QVERIFY2(fm.horizontalAdvance(line) <= clues->contentsRect().width(), qPrintable(line));
+        QVERIFY(fm.lineSpacing() * 27 <= clues->contentsRect().height());
         const QImage heading(QStringLiteral("ZLP-Images/Puz01.gif"));
         QCOMPARE(board()
                      .image(QStringLiteral("ImgTop"))
