@@ -14,8 +14,8 @@ PuzzleSource puzzle07() {
     }};
     p.solution = {{{1, 3, 2, 3}, {2, 5, 4, 1}, {3, 1, 1, 4}, {4, 4, 5, 5}, {5, 2, 3, 2}}};
     p.clues = {
-        {{"*The quilter was placed exactly two",
-          "   places below Agatha."},
+        {{"*The quilter finished exactly two",
+          "   places behind Agatha."},
          moreBy("Quilting", "Agatha", 3, 2)},
         {{"*Ashcombe, the woodcarver, finished",
           "   ahead of Ephraim."},

@@ -15,7 +15,7 @@ PuzzleSource puzzle10() {
     p.values[1] = {23, 26, 29, 31, 34}; // years of age
     p.solution = {{{1, 3, 3, 5}, {2, 5, 1, 3}, {3, 1, 5, 2}, {4, 4, 2, 1}, {5, 2, 4, 4}}};
     p.clues = {
-        {{"*The woman drinking the rum and cola",
+        {{"*The woman drinking the rum and coke",
           "   is exactly five years older than",
           "   Bettina."},
          moreBy("Rum && Coke", "Bettina", 2, 5)},
@@ -46,7 +46,7 @@ PuzzleSource puzzle10() {
         "a night out at the Velvet Lantern, a cocktail bar on the harbor.  They are 23, 26, 29, "
         "31 and 34 years old, and no two of them wear their hair the same way: one has curly "
         "hair, one straight, one wavy, one braided and one a pixie cut.",
-        "Each ordered a different drink: a margarita, a martini, a rum and cola, a cosmopolitan "
+        "Each ordered a different drink: a margarita, a martini, a rum and coke, a cosmopolitan "
         "or a glass of sangria.",
         "From the clues, can you work out each woman's age, hair type and drink?",
     };
