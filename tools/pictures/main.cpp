@@ -54,7 +54,23 @@ QStringList writeAll(const QString& root, const QString& workDir) {
         done(relative);
     };
 
+    // The same icon as PNG files, for the desktop entry of an installed game.
+    const auto png = [&](const QString& relative, const IndexedImage& image) {
+        QImage out(image.width, image.height, QImage::Format_Indexed8);
+        QList<QRgb> colours = image.palette;
+        if (image.transparentIndex >= 0) colours[image.transparentIndex] &= 0x00ffffff;
+        out.setColorTable(colours);
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x)
+                out.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+        if (error.isEmpty() && !out.save(dir.filePath(relative), "PNG"))
+            error = dir.filePath(relative) + QStringLiteral(": cannot write");
+        done(relative);
+    };
+
     ico(QStringLiteral("ui/pictures/zlp.ico"), windowIcon(32), windowIcon(16));
+    png(QStringLiteral("ui/pictures/icon32.png"), windowIcon(32));
+    png(QStringLiteral("ui/pictures/icon16.png"), windowIcon(16));
     ico(QStringLiteral("ui/pictures/eraser.ico"), eraserIcon(32), eraserIcon(16));
     gif(QStringLiteral("ui/pictures/x.gif"), xPicture());
     gif(QStringLiteral("ui/pictures/o.gif"), oPicture());
