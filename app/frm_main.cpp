@@ -2,6 +2,7 @@
 
 #include "board/frm_logic.h"
 #include "catalogue/catalogue.h"
+#include "saves/frm_files.h"
 #include "ui/controls.h"
 
 #include <QCoreApplication>
@@ -88,7 +89,10 @@ void FrmMain::CmdPuz_Click(int n) {
 
 void FrmMain::CmdInstructions_Click() {}
 
-void FrmMain::CmdOpenSaved_Click() {}
+void FrmMain::CmdOpenSaved_Click() {
+    FrmFiles::get().FileMode = 1;
+    FrmFiles::get().showModal();
+}
 
 void FrmMain::CmdExit_Click() {
     for (const QString& name : exitOrder()) releaseByName(name);
