@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <string_view>
 
@@ -38,23 +39,28 @@ std::string formatBoard(Int16 puzzleNumber, const std::array<Int16, kCellCount>&
 }
 
 std::optional<std::uint64_t> lastLineLength(std::istream& in) {
+    if (!in) return std::nullopt;
     char buffer[kChunk];
     std::uint64_t current = 0; // characters of the line being read, a CR included
     std::uint64_t last = 0;    // length of the last line ended so far
     bool crPending = false;    // the line being read ends with a CR so far
     while (in) {
         in.read(buffer, sizeof buffer);
-        const std::streamsize got = in.gcount();
-        for (std::streamsize i = 0; i < got; ++i) {
-            const char c = buffer[i];
-            if (c == '\n') {
-                last = current - (crPending ? 1 : 0);
-                current = 0;
-                crPending = false;
-            } else {
-                ++current;
-                crPending = c == '\r';
-            }
+        const char* p = buffer;
+        const char* const end = buffer + in.gcount();
+        // memchr keeps a long line without line ends cheap to count.
+        while (const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
+            const char* lf = static_cast<const char*>(hit);
+            const auto run = static_cast<std::uint64_t>(lf - p);
+            const bool cr = run > 0 ? lf[-1] == '\r' : crPending;
+            last = current + run - (cr ? 1 : 0);
+            current = 0;
+            crPending = false;
+            p = lf + 1;
+        }
+        if (p != end) {
+            current += static_cast<std::uint64_t>(end - p);
+            crPending = end[-1] == '\r';
         }
     }
     if (in.bad()) return std::nullopt;
