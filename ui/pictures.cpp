@@ -4,14 +4,26 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+// The stored pictures are compiled into this static library, and a static
+// library's resources are only linked in when code refers to them.
+static void registerStoredPictures() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace zlp::ui {
 
 QIcon windowIcon() {
+    registerStoredPictures();
     static const QIcon icon(QStringLiteral(":/pictures/zlp.ico"));
     return icon;
 }
 
 QPixmap storedPicture(const QString& fileName) {
+    registerStoredPictures();
     return QPixmap(QStringLiteral(":/pictures/") + fileName);
 }
 

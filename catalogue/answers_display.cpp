@@ -1,0 +1,22 @@
+// The answers display: red O's on the solution cells, purple on wrong O's.
+#include "app/frm_main.h"
+#include "board/frm_logic.h"
+#include "catalogue/answers.h"
+#include "ui/controls.h"
+
+namespace zlp {
+
+using namespace ui;
+
+void FrmLogic::CmdAnswer_Click() {
+    const PuzzleRecord* r = PuzzleCatalogue::instance().find(FrmMain::get().PuzzleNumber);
+    if (!r) return;
+    for (int k : solutionCells(*r)) {
+        // A record whose solution is not yet written names no cell.
+        if (k < 0) continue;
+        cell(k)->setPicture(image(QStringLiteral("ImgRedO"))->picture());
+        PurpleColumnOs(k);
+    }
+}
+
+} // namespace zlp

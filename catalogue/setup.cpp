@@ -1,0 +1,68 @@
+// Puzzle set-up: lays the current puzzle onto the board.
+#include "app/frm_main.h"
+#include "board/frm_logic.h"
+#include "catalogue/catalogue.h"
+#include "saves/frm_files.h"
+#include "ui/controls.h"
+
+namespace zlp {
+
+using namespace ui;
+
+void FrmLogic::SetUpPuzzle() {
+    settingUp_ = true;
+    missing_.clear();
+    toldSince_.clear();
+
+    // 1. The chooser's variables outlive its window and are read below.
+    FrmFiles& files = FrmFiles::get();
+    files.unload();
+
+    // 2.
+    setTop(0);
+    setLeft(0);
+
+    // 3.
+    board.resetTool();
+    showToolBorders();
+
+    // 4.
+    image(QStringLiteral("ImgMag"))
+        ->setPicture(readPicture(QStringLiteral("ZLP-Images\\magglass.gif")));
+
+    // 5. The blank picture is read once and the same picture object shared by every cell.
+    if (files.FileMode != 1) {
+        board.resetBoard();
+        cell(0)->setPicture(readPicture(QStringLiteral("ZLP-Images\\blank.gif")));
+        const QPixmap blank = cell(0)->picture();
+        for (int k = 1; k < kCellCount; ++k) cell(k)->setPicture(blank);
+    } else {
+        for (int k = 0; k < kCellCount; ++k) ImgCell_Click(k);
+    }
+
+    // 6. One range test selects the record; any other number leaves the texts as they were.
+    const int n = FrmMain::get().PuzzleNumber;
+    if (const PuzzleRecord* r = PuzzleCatalogue::instance().find(n)) {
+        setCaption(QStringLiteral("Zentara's Logic Problems - #%1 - ").arg(n) +
+                   QString::fromStdString(r->Title));
+        image(QStringLiteral("ImgTop"))
+            ->setPicture(readPicture(QStringLiteral("ZLP-Images\\") +
+                                     QString::fromStdString(r->HeadingPicture)));
+        control<QPushButton>(QStringLiteral("CmdIntro"))
+            ->setText(QStringLiteral("Problem #%1 &Intro").arg(n));
+        for (std::size_t i = 0; i < r->SideItems.size(); ++i)
+            control<QLabel>(QStringLiteral("LblS%1").arg(i + 1, 2, 10, QLatin1Char('0')))
+                ->setText(labelText(QString::fromStdString(r->SideItems[i])));
+        control<QLabel>(QStringLiteral("LblClues"))
+            ->setText(labelText(QString::fromStdString(r->ClueText)));
+    }
+
+    // 7.
+    files.FileMode = 0;
+
+    settingUp_ = false;
+    // Every step has run; only now is the player told what could not be read.
+    tellMissingPictures();
+}
+
+} // namespace zlp
