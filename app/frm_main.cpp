@@ -2,6 +2,7 @@
 
 #include "board/frm_logic.h"
 #include "catalogue/catalogue.h"
+#include "help/frm_instructions.h"
 #include "saves/frm_files.h"
 #include "ui/controls.h"
 
@@ -13,7 +14,7 @@ using namespace ui;
 
 namespace {
 // Blanks after each menu title, so that the centred captions line up.
-constexpr int kTrailingBlanks[25] = {16, 17, 12, 23, 22, 21, 10, 10, 11, 11, 4, 23, 14,
+constexpr int kTrailingBlanks[25] = {16, 17, 12, 23, 22, 21, 10, 10, 11, 11, 4,  23, 14,
                                      11, 3,  20, 14, 18, 0,  5,  15, 9,  5,  12, 5};
 
 // Where puzzle button n stands: three columns of 7, 11 and 7 buttons.
@@ -32,24 +33,22 @@ QString FrmMain::puzzleCaption(int n) {
 }
 
 const QStringList& FrmMain::exitOrder() {
-    static const QStringList order{
-        QStringLiteral("FrmInstructions"), QStringLiteral("FrmExamples"),
-        QStringLiteral("FrmFiles"),        QStringLiteral("FrmFillIn"),
-        QStringLiteral("FrmLogicIntro"),   QStringLiteral("FrmLogic"),
-        QStringLiteral("FrmMain")};
+    static const QStringList order{QStringLiteral("FrmInstructions"), QStringLiteral("FrmExamples"),
+                                   QStringLiteral("FrmFiles"),        QStringLiteral("FrmFillIn"),
+                                   QStringLiteral("FrmLogicIntro"),   QStringLiteral("FrmLogic"),
+                                   QStringLiteral("FrmMain")};
     return order;
 }
 
 WindowSpec FrmMain::spec() const {
-    return {QStringLiteral("Zentara's Logic Problems"), 6885, 5445, colours::blue, true,
-            defaultFont()};
+    return {
+        QStringLiteral("Zentara's Logic Problems"), 6885, 5445, colours::blue, true, defaultFont()};
 }
 
 void FrmMain::build(QWidget& w) {
-    auto* instructions =
-        addButton(&w, QStringLiteral("CmdInstructions"),
-                  QStringLiteral("&Instructions on How to Solve Logic Problems"), 120, 1080,
-                  2055, 855);
+    auto* instructions = addButton(&w, QStringLiteral("CmdInstructions"),
+                                   QStringLiteral("&Instructions on How to Solve Logic Problems"),
+                                   120, 1080, 2055, 855);
     instructions->setFont(makeFont(QStringLiteral("Times New Roman"), 12, true));
     setButtonFace(instructions, colours::yellow);
     connect(instructions, &QPushButton::clicked, this, &FrmMain::CmdInstructions_Click);
@@ -71,8 +70,8 @@ void FrmMain::build(QWidget& w) {
     connect(open, &QPushButton::clicked, this, &FrmMain::CmdOpenSaved_Click);
     QWidget::setTabOrder(previous, open);
 
-    auto* exit = addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 5760, 4800, 975,
-                           495);
+    auto* exit =
+        addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 5760, 4800, 975, 495);
     connect(exit, &QPushButton::clicked, this, &FrmMain::CmdExit_Click);
     QWidget::setTabOrder(open, exit);
 }
@@ -87,7 +86,9 @@ void FrmMain::CmdPuz_Click(int n) {
     FrmLogic::get().showModal();
 }
 
-void FrmMain::CmdInstructions_Click() {}
+void FrmMain::CmdInstructions_Click() {
+    FrmInstructions::get().showModal();
+}
 
 void FrmMain::CmdOpenSaved_Click() {
     FrmFiles::get().FileMode = 1;

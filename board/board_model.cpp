@@ -37,27 +37,41 @@ void BoardModel::resetTool() {
     EraserRaised = 0;
 }
 
-void BoardModel::resetBoard() { CellState.fill(kStateBlank); }
+void BoardModel::resetBoard() {
+    CellState.fill(kStateBlank);
+}
 
 Picture BoardModel::clickCell(int k, Int16 fileMode, long long savedValue) {
     Int16& s = CellState[static_cast<std::size_t>(k)];
     long long mark = savedValue;
     if (fileMode != 1) {
         switch (CurrentTool) {
-        case kToolX: mark = kStateX; break;
-        case kToolO: mark = kStateO; break;
-        case kToolEraser: mark = kStateBlank; break;
-        default: return Picture::None;
+        case kToolX:
+            mark = kStateX;
+            break;
+        case kToolO:
+            mark = kStateO;
+            break;
+        case kToolEraser:
+            mark = kStateBlank;
+            break;
+        default:
+            return Picture::None;
         }
     }
     switch (mark) {
-    case kStateX: s = kStateX; return Picture::X;
-    case kStateO: s = kStateO; return Picture::O;
+    case kStateX:
+        s = kStateX;
+        return Picture::X;
+    case kStateO:
+        s = kStateO;
+        return Picture::O;
     case kStateBlank:
         s = kStateBlank;
         ResetTool();
         return Picture::Blank;
-    default: return Picture::None;
+    default:
+        return Picture::None;
     }
 }
 

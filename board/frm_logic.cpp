@@ -248,7 +248,6 @@ void FrmLogic::tellMissingPictures() {
     missing_.clear();
     if (tell.isEmpty()) return;
     toldSince_ += tell;
-    lastTold_ = tell;
     const QString text =
         (tell.size() == 1 ? QStringLiteral("This picture file is missing or cannot be read:")
                           : QStringLiteral("These picture files are missing or cannot be read:")) +

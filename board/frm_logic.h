@@ -49,9 +49,6 @@ public:
     // the blank picture file; None when the cell has no picture at all.
     Picture cellShows(int k);
 
-    // The picture files that could not be read, as last told to the player.
-    const QStringList& lastToldMissing() const { return lastTold_; }
-
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
@@ -72,7 +69,6 @@ private:
     bool settingUp_ = false;
     QStringList missing_;   // noted, not yet told
     QStringList toldSince_; // told since the last set-up began
-    QStringList lastTold_;
 };
 
 } // namespace zlp

@@ -11,7 +11,9 @@ std::string cellName(std::string_view prefix, int k) {
     return std::string(prefix) + digits;
 }
 
-std::string cellName(int k) { return cellName("Img", k); }
+std::string cellName(int k) {
+    return cellName("Img", k);
+}
 
 std::optional<int> cellIndexFromName(std::string_view name) {
     if (name.size() != 7 || name.substr(0, 3) != "Img") return std::nullopt;

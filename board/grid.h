@@ -54,16 +54,22 @@ constexpr CellPos cellAt(int k) {
 
 // "Img<cc><rr>" and the per-cell family names built the same way.
 std::string cellName(int k);
-std::string cellName(std::string_view prefix, int k); // e.g. "SavedCell", "PurpleColumnOs"
+std::string cellName(std::string_view prefix, int k);        // e.g. "SavedCell", "PurpleColumnOs"
 std::optional<int> cellIndexFromName(std::string_view name); // "Img0309" -> 38
 
 // Block 1 to 6 of a cell (top band 1-3, middle 4-5, bottom 6).
 int blockOf(int col, int row);
 
 // Category shown along a column or a row of the grid.
-constexpr int columnCategory(int col) { return col <= 5 ? 2 : col <= 10 ? 3 : 4; }
-constexpr int rowCategory(int row) { return row <= 5 ? 1 : row <= 10 ? 4 : 3; }
-constexpr int itemOf(int colOrRow) { return (colOrRow - 1) % 5 + 1; }
+constexpr int columnCategory(int col) {
+    return col <= 5 ? 2 : col <= 10 ? 3 : 4;
+}
+constexpr int rowCategory(int row) {
+    return row <= 5 ? 1 : row <= 10 ? 4 : 3;
+}
+constexpr int itemOf(int colOrRow) {
+    return (colOrRow - 1) % 5 + 1;
+}
 
 // The two items a cell joins.
 struct CellPair {

@@ -39,7 +39,9 @@ ClueExpr same(std::string a, std::string b) {
     return pair(ClueExpr::Kind::Same, std::move(a), std::move(b));
 }
 
-ClueExpr differ(std::string a, std::string b) { return negate(same(std::move(a), std::move(b))); }
+ClueExpr differ(std::string a, std::string b) {
+    return negate(same(std::move(a), std::move(b)));
+}
 
 ClueExpr oneOf(std::string a, std::vector<std::string> options) {
     std::vector<ClueExpr> parts;
@@ -57,7 +59,9 @@ ClueExpr before(std::string a, std::string b, int k) {
     return pair(ClueExpr::Kind::Less, std::move(a), std::move(b), k);
 }
 
-ClueExpr after(std::string a, std::string b, int k) { return before(std::move(b), std::move(a), k); }
+ClueExpr after(std::string a, std::string b, int k) {
+    return before(std::move(b), std::move(a), k);
+}
 
 ClueExpr moreBy(std::string a, std::string b, int k, int delta) {
     return pair(ClueExpr::Kind::Diff, std::move(a), std::move(b), k, delta);
@@ -74,12 +78,16 @@ ClueExpr notNextTo(std::string a, std::string b, int k) {
 ClueExpr allDifferent(std::vector<std::string> items) {
     std::vector<ClueExpr> parts;
     for (std::size_t i = 0; i < items.size(); ++i)
-        for (std::size_t j = i + 1; j < items.size(); ++j) parts.push_back(differ(items[i], items[j]));
+        for (std::size_t j = i + 1; j < items.size(); ++j)
+            parts.push_back(differ(items[i], items[j]));
     return allOf(std::move(parts));
 }
 
 ClueExpr oneEach(std::string x, std::string y, std::string a, std::string b) {
-    return anyOf({allOf({same(x, a), same(y, b)}), allOf({same(x, b), same(y, a)})});
+    // "One ... and the other ..." speaks of two different entries, even when
+    // x and y come from different categories.
+    return allOf(
+        {differ(x, y), anyOf({allOf({same(x, a), same(y, b)}), allOf({same(x, b), same(y, a)})})});
 }
 
 } // namespace zlp::clue

@@ -20,7 +20,8 @@ int itemAt(int category, int entry, const Assignment& a) {
 }
 
 int valueOf(int category, int item, const ItemValues& values) {
-    const int v = values[static_cast<std::size_t>(category - 1)][static_cast<std::size_t>(item - 1)];
+    const int v =
+        values[static_cast<std::size_t>(category - 1)][static_cast<std::size_t>(item - 1)];
     const bool anySet = std::any_of(values[static_cast<std::size_t>(category - 1)].begin(),
                                     values[static_cast<std::size_t>(category - 1)].end(),
                                     [](int x) { return x != 0; });
@@ -47,7 +48,8 @@ Assignment assignmentFromSolution(const std::array<std::array<std::int16_t, 4>, 
 bool satisfies(const ClueExpr& e, const Assignment& a, const ItemValues& values) {
     using K = ClueExpr::Kind;
     switch (e.kind) {
-    case K::Same: return entryOf(e.a, a) == entryOf(e.b, a);
+    case K::Same:
+        return entryOf(e.a, a) == entryOf(e.b, a);
     case K::Less:
     case K::Diff:
     case K::AbsDiff: {
@@ -63,7 +65,8 @@ bool satisfies(const ClueExpr& e, const Assignment& a, const ItemValues& values)
     case K::Or:
         return std::any_of(e.parts.begin(), e.parts.end(),
                            [&](const ClueExpr& p) { return satisfies(p, a, values); });
-    case K::Not: return !satisfies(e.parts.front(), a, values);
+    case K::Not:
+        return !satisfies(e.parts.front(), a, values);
     }
     return false;
 }

@@ -1,6 +1,7 @@
 // The fill-in chart: a scratch chart of 4 x 5 text boxes for the current puzzle.
 #pragma once
 
+#include "board/grid.h"
 #include "ui/form.h"
 
 namespace zlp {
@@ -10,9 +11,24 @@ class FrmFillIn : public ui::Form<FrmFillIn> {
 public:
     FrmFillIn() : Form(QStringLiteral("FrmFillIn")) {}
 
+    // "Txt0<c>0<r>": the box of column (category) c, row r.
+    static QString boxName(int column, int row);
+
+    void CmdHide_Click();
+
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
+    void Form_Load() override;
+    // CmdHide is the chart's cancel button.
+    bool escapePressed() override {
+        CmdHide_Click();
+        return true;
+    }
+
+private:
+    // The puzzle charted, copied from the main menu when the window is loaded.
+    Int16 puzzleNumber_ = 0;
 };
 
 } // namespace zlp

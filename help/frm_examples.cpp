@@ -1,6 +1,7 @@
 #include "help/frm_examples.h"
 
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 
@@ -8,11 +9,62 @@ namespace zlp {
 
 using namespace ui;
 
+namespace {
+struct Example {
+    const char* box;
+    const char* picture;
+    int left, top, width, height; // the box, sized to hold its picture
+    const char* label;
+    const char* caption;
+    int labelLeft, labelTop;
+    bool shown; // at design
+};
+
+// In tab order: PicEx1, PicEx3, then the Close button, then PicEx2.
+constexpr Example kExamples[] = {
+    {"PicEx1", "example1.gif", 120, 120, 5730, 2730, "Label1", "Example #1", 120, 120, true},
+    {"PicEx3", "example3.gif", 480, 1200, 4905, 1740, "Label3", "Example #3", 3840, 1320, false},
+    {"PicEx2", "example2.gif", 120, 2880, 5730, 2730, "Label2", "Example #2", 120, 120, true},
+};
+} // namespace
+
 WindowSpec FrmExamples::spec() const {
     return {QStringLiteral(" "), 5940, 6060, QApplication::palette().color(QPalette::Button), true,
             defaultFont()};
 }
 
-void FrmExamples::build(QWidget&) {}
+void FrmExamples::build(QWidget& w) {
+    QList<QWidget*> tabOrder;
+    auto* close =
+        addButton(&w, QStringLiteral("CmdClose"), QStringLiteral("Close"), 4800, 5640, 1095, 375);
+    connect(close, &QPushButton::clicked, this, &FrmExamples::CmdClose_Click);
+
+    for (const Example& e : kExamples) {
+        ImageControl* box =
+            addPictureBox(&w, QString::fromLatin1(e.box), e.left, e.top, e.width, e.height);
+        box->setPicture(storedPicture(QString::fromLatin1(e.picture)));
+        QLabel* label = addLabel(box, QString::fromLatin1(e.label), QString::fromLatin1(e.caption),
+                                 e.labelLeft, e.labelTop, 975, 375);
+        placeInPictureBox(box, label);
+        setColours(label, colours::blue, colours::white);
+        // The example 3 box is hidden at design, and so is its label inside it.
+        box->setVisible(e.shown);
+        label->setVisible(e.shown);
+        tabOrder.append(box);
+        if (tabOrder.size() == 2) tabOrder.append(close);
+    }
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void FrmExamples::Form_Load() {
+    setTop(0);
+    setLeft(0);
+    setCaption(QStringLiteral("Examples"));
+}
+
+void FrmExamples::CmdClose_Click() {
+    unload();
+}
 
 } // namespace zlp

@@ -10,9 +10,12 @@ class FrmExamples : public ui::Form<FrmExamples> {
 public:
     FrmExamples() : Form(QStringLiteral("FrmExamples")) {}
 
+    void CmdClose_Click();
+
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
+    void Form_Load() override;
 };
 
 } // namespace zlp

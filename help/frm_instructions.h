@@ -10,9 +10,17 @@ class FrmInstructions : public ui::Form<FrmInstructions> {
 public:
     FrmInstructions() : Form(QStringLiteral("FrmInstructions")) {}
 
+    // The fixed instruction text, lines joined with CR LF.
+    static QString instructionText();
+
+    void CmdEx1_Click();
+    void CmdEx3_Click();
+    void CmdExit_Click();
+
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
+    void Form_Load() override;
 };
 
 } // namespace zlp

@@ -1,6 +1,7 @@
 // The puzzle's introduction: its story and question.
 #pragma once
 
+#include "board/grid.h"
 #include "ui/form.h"
 
 namespace zlp {
@@ -10,9 +11,16 @@ class FrmLogicIntro : public ui::Form<FrmLogicIntro> {
 public:
     FrmLogicIntro() : Form(QStringLiteral("FrmLogicIntro")) {}
 
+    void CmdClose_Click();
+
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
+    void Form_Load() override;
+
+private:
+    // The puzzle shown, copied from the main menu when the window is loaded.
+    Int16 puzzleNumber_ = 0;
 };
 
 } // namespace zlp

@@ -17,11 +17,21 @@ std::string json(const std::string& s) {
     std::string out = "\"";
     for (const unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -62,8 +72,8 @@ void writeJson() {
         out += ", \"ClueText\": " + json(r.ClueText);
         out += ", \"IntroText\": " + json(r.IntroText);
         out += ", \"Solution\": " + array(r.Solution, [](const auto& t) {
-            return array(t, [](std::int16_t v) { return std::to_string(v); });
-        });
+                   return array(t, [](std::int16_t v) { return std::to_string(v); });
+               });
         out += ", \"Items\": " + array(r.Items, [&](const auto& c) { return array(c, str); });
         out += "}";
     }
@@ -89,15 +99,16 @@ int prove() {
             without += std::to_string(n) + " ";
             everyNeeded = everyNeeded && n > 1;
         }
-        const bool matches = rep.answers == 1 &&
-                             rep.firstAnswers.front() == assignmentFromSolution(r.Solution);
+        const bool matches =
+            rep.answers == 1 && rep.firstAnswers.front() == assignmentFromSolution(r.Solution);
         const bool good = matches && everyNeeded && !r.ClueMeanings.empty();
         if (!good) ++bad;
         std::printf("%-3d %-24s %7lld  %-32s %9.1f%s\n", r.Number, r.Title.c_str(), rep.answers,
                     without.c_str(), ms,
-                    good ? "" : (rep.answers == 1 && !matches) ? "  WRONG ANSWER"
-                                : rep.answers != 1            ? "  NOT ONE ANSWER"
-                                                              : "  CLUE NOT NEEDED");
+                    good                             ? ""
+                    : (rep.answers == 1 && !matches) ? "  WRONG ANSWER"
+                    : rep.answers != 1               ? "  NOT ONE ANSWER"
+                                                     : "  CLUE NOT NEEDED");
     }
     std::printf("total %.1f ms; %d of 25 puzzles proved\n", total, 25 - bad);
     return bad == 0 ? 0 : 1;

@@ -2,8 +2,11 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace zlp::ui {
 
@@ -15,7 +18,9 @@ QFont makeFont(const QString& face, double points, bool bold, bool underline) {
     return f;
 }
 
-QFont defaultFont() { return makeFont(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont defaultFont() {
+    return makeFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 void installFontSubstitutes() {
     // Metric-compatible faces keep captions inside the buttons the layouts size for them.
@@ -88,17 +93,38 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
-                       int t, int w, int h) {
-    auto* b = new QPushButton(caption, parent);
+void CommandButton::paintEvent(QPaintEvent* event) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    QRect area = rect().adjusted(margin, 1, -margin, -1);
+    if (area.height() < 2 * fontMetrics().lineSpacing()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The bevel as the style draws it, then the caption wrapped inside it.
+    QStylePainter p(this);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    if (isDown()) {
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                   isEnabled(), text(), QPalette::ButtonText);
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                       int w, int h) {
+    auto* b = new CommandButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(twipRect(l, t, w, h));
     b->setAutoDefault(false);
     return b;
 }
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
-                 int w, int h) {
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
+                 int h) {
     auto* label = new QLabel(labelText(caption), parent);
     label->setObjectName(name);
     label->setGeometry(twipRect(l, t, w, h));
@@ -132,6 +158,20 @@ ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w
     return image;
 }
 
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = addImage(parent, name, l, t, w, h, true);
+    box->setAppearance(0);
+    box->setFocusPolicy(Qt::StrongFocus);
+    const QPalette system = QApplication::palette();
+    setColours(box, system.color(QPalette::WindowText), system.color(QPalette::Base));
+    return box;
+}
+
+void placeInPictureBox(ImageControl* box, QWidget* control) {
+    const int border = box->bordered() ? 1 : 0;
+    control->move(control->pos() + QPoint(border, border));
+}
+
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background) {
     auto* frame = new QFrame(parent);
@@ -142,14 +182,16 @@ QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int 
     return frame;
 }
 
-QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2,
-                 int widthPx, const QColor& colour) {
+QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
+                 const QColor& colour) {
     auto* line = new QWidget(parent);
     line->setObjectName(name);
     const int left = px(std::min(x1, x2)), top = px(std::min(y1, y2));
     const int right = px(std::max(x1, x2)), bottom = px(std::max(y1, y2));
-    if (y1 == y2) line->setGeometry(left, top, right - left + 1, widthPx);
-    else line->setGeometry(left, top, widthPx, bottom - top + 1);
+    if (y1 == y2)
+        line->setGeometry(left, top, right - left + 1, widthPx);
+    else
+        line->setGeometry(left, top, widthPx, bottom - top + 1);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     setColours(line, colour, colour);
     return line;

@@ -59,21 +59,39 @@ private:
     int appearance_ = 0;
 };
 
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l,
-                       int t, int w, int h);
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t,
-                 int w, int h);
+// A command button whose caption wraps at word boundaries when the button is
+// tall enough for more than one line, as captions on the game's larger
+// buttons do; a one-line button keeps its caption on one line.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                       int w, int h);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
+                 int h);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
 QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
                                     int h);
 ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,
                        bool bordered = false);
+// A picture box: a container with the window-background colour, a flat
+// one-pixel border and a picture inside it; it takes the keyboard focus.
+// Putting a picture in sizes the box to the picture plus its border.
+ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
+// A control placed inside a picture box counts its position from inside the border.
+void placeInPictureBox(ImageControl* box, QWidget* control);
 // A borderless container panel with its own background colour.
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background);
 // A horizontal or vertical line from (x1, y1) to (x2, y2) in twips, widthPx pixels wide.
-QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2,
-                 int widthPx, const QColor& colour);
+QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
+                 const QColor& colour);
 
 // Colours of a control: text (foreground) and background.
 void setColours(QWidget* w, const QColor& text, const QColor& background);

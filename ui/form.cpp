@@ -25,7 +25,9 @@ QList<Entry>& live() {
 }
 } // namespace
 
-void FormBase::enlist(FormBase* form, Releaser releaser) { live().append({form, releaser}); }
+void FormBase::enlist(FormBase* form, Releaser releaser) {
+    live().append({form, releaser});
+}
 
 void FormBase::delist(FormBase* form) {
     live().removeIf([form](const Entry& e) { return e.form == form; });
@@ -58,8 +60,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         // Escape only acts where the window has a cancel button.
-        if (form_ && form_->escapePressed()) event->accept();
-        else event->ignore();
+        if (form_ && form_->escapePressed())
+            event->accept();
+        else
+            event->ignore();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -74,7 +78,9 @@ FormBase::~FormBase() {
     }
 }
 
-void FormBase::setObserver(Observer o) { observer() = std::move(o); }
+void FormBase::setObserver(Observer o) {
+    observer() = std::move(o);
+}
 
 void FormBase::notify(const char* event, const QString& name) {
     if (observer()) observer()(QString::fromLatin1(event), name);
@@ -127,7 +133,9 @@ void FormBase::showModal() {
     w->exec();
 }
 
-void FormBase::show() { window()->show(); }
+void FormBase::show() {
+    window()->show();
+}
 
 void FormBase::hide() {
     if (window_) window_->hide();
@@ -143,8 +151,12 @@ void FormBase::setTop(int twips) {
     w->move(w->x(), px(twips));
 }
 
-void FormBase::setCaption(const QString& caption) { window()->setWindowTitle(caption); }
+void FormBase::setCaption(const QString& caption) {
+    window()->setWindowTitle(caption);
+}
 
-QString FormBase::caption() { return window()->windowTitle(); }
+QString FormBase::caption() {
+    return window()->windowTitle();
+}
 
 } // namespace zlp::ui

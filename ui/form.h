@@ -39,8 +39,8 @@ struct WindowSpec {
     QString caption;
     int widthTwips = 0, heightTwips = 0; // client area
     QColor background;
-    bool sizable = true;    // otherwise a fixed dialog frame
-    QFont font;             // the window's font, inherited by its controls
+    bool sizable = true; // otherwise a fixed dialog frame
+    QFont font;          // the window's font, inherited by its controls
 };
 
 class FormBase : public QObject {

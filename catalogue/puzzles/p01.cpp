@@ -15,9 +15,10 @@ PuzzleSource puzzle01() {
     p.values[3] = {480, 510, 540, 570, 600}; // minutes after midnight
     p.solution = {{{1, 3, 2, 3}, {2, 4, 4, 1}, {3, 5, 1, 4}, {4, 2, 3, 2}, {5, 1, 5, 5}}};
     p.clues = {
-        {{"*The bus drivers meet one floor below",
-          "   the group in the Texas room."},
-         moreBy("Texas", "Bus Drivers", 1, 1)},
+        {{"*The bus drivers meet in the Oregon",
+          "   room, one floor below the group in",
+          "   the Texas room."},
+         allOf({same("Bus Drivers", "Oregon"), moreBy("Texas", "Bus Drivers", 1, 1)})},
         {{"*The writers' conference begins half",
           "   an hour after the one in the",
           "   Oregon room."},
@@ -38,14 +39,13 @@ PuzzleSource puzzle01() {
           "   on a higher floor than the",
           "   writers."},
          allOf({same("Chefs", "10:00 a.m."), after("Chefs", "Writers", 1)})},
-        {{"*The conference in the California",
-          "   room starts an hour and a half",
-          "   after the one in the New York",
-          "   room."},
+        {{"*The conference in the California room",
+          "   starts an hour and a half after the",
+          "   one in the New York room."},
          moreBy("California", "New York", 4, 90)},
     };
     p.introPieces = {
-        "Five groups of professionals are holding their conferences on the same morning at a "
+        "Five groups of professionals are holding their conferences on the same morning at the "
         "lakeside hotel, each in a room named after a state: the California, New York, "
         "Michigan, Oregon and Texas rooms.  Each room is on a different floor.  From the clues, "
         "can you work out which group meets in which room, on which",

@@ -2,7 +2,62 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle05() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle05() {
+    PuzzleSource p;
+    p.items = {{
+        {"Frankie", "Lorna", "Monty", "Rosa", "Vito"},
+        {"Bratton", "Culpepper", "Dunmore", "Garrity", "Voss"},
+        {"Arson", "Burglary", "Extortion", "Forgery", "Smuggling"},
+        {"Boston", "Chicago", "Denver", "Memphis", "Tampa"},
+    }};
+    p.solution = {{{1, 5, 2, 4}, {2, 3, 4, 1}, {3, 1, 5, 2}, {4, 2, 1, 3}, {5, 4, 3, 5}}};
+    p.clues = {
+        {{"*Of the extortionist and the smuggler,",
+          "   one was caught in Chicago, the",
+          "   other in Tampa.  Culpepper was",
+          "   caught in neither Boston nor Tampa."},
+         allOf({oneEach("Extortion", "Smuggling", "Chicago", "Tampa"),
+                neither({"Boston", "Tampa"}, "Culpepper")})},
+        {{"*Of Monty and Vito, one is the",
+          "   extortionist and the other the",
+          "   smuggler.  Monty is wanted for",
+          "   neither burglary nor extortion."},
+         allOf({oneEach("Monty", "Vito", "Extortion", "Smuggling"),
+                neither({"Burglary", "Extortion"}, "Monty")})},
+        {{"*Of Frankie and Monty, one was caught",
+          "   in Chicago and the other in",
+          "   Memphis.  Frankie was arrested in",
+          "   neither Boston nor Chicago."},
+         allOf({oneEach("Frankie", "Monty", "Chicago", "Memphis"),
+                neither({"Boston", "Chicago"}, "Frankie")})},
+        {{"*Of Culpepper and Dunmore, one was",
+          "   caught in Boston, the other in",
+          "   Denver.  Of Culpepper and Garrity,",
+          "   one is the arsonist, the other the",
+          "   extortionist."},
+         allOf({oneEach("Culpepper", "Dunmore", "Boston", "Denver"),
+                oneEach("Culpepper", "Garrity", "Arson", "Extortion")})},
+        {{"*Voss is wanted either for burglary or",
+          "   for extortion."},
+         oneOf("Voss", {"Burglary", "Extortion"})},
+        {{"*The five fugitives were Rosa, Monty,",
+          "   the forger, the one caught in",
+          "   Memphis and the one caught in",
+          "   Tampa."},
+         allDifferent({"Rosa", "Monty", "Forgery", "Memphis", "Tampa"})},
+    };
+    p.introPieces = {
+        "Last month the police of five cities (Boston, Chicago, Denver, Memphis and Tampa) each "
+        "arrested one of the five fugitives on the national most-wanted list.  Each fugitive was "
+        "wanted for a different crime: arson, burglary, extortion, forgery or smuggling.  Their "
+        "first names are Frankie, Lorna, Monty, Rosa and Vito, and their",
+        "surnames, in no particular order, are Bratton, Culpepper, Dunmore, Garrity and Voss.  "
+        "From the clues, can you give each fugitive's full name, the crime and the city where he "
+        "or she was caught?",
+    };
+    return p;
+}
 
 } // namespace zlp

@@ -2,7 +2,60 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle06() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle06() {
+    PuzzleSource p;
+    p.items = {{
+        {"Delphine", "Hector", "Ingrid", "Marlon", "Odessa"},
+        {"Pickup", "Minivan", "Motorcycle", "Sports Car", "Convertible"},
+        {"36 mph", "41 mph", "47 mph", "52 mph", "58 mph"},
+        {"Alder Street", "Canal Road", "Fenwick Lane", "Orchard Way", "Quarry Road"},
+    }};
+    p.values[2] = {36, 41, 47, 52, 58}; // miles per hour
+    p.solution = {{{1, 3, 4, 2}, {2, 2, 1, 1}, {3, 1, 5, 3}, {4, 5, 2, 5}, {5, 4, 3, 4}}};
+    p.clues = {
+        {{"*The driver of the pickup truck was",
+          "   clocked at exactly 6 miles an hour",
+          "   faster than Delphine."},
+         moreBy("Pickup", "Delphine", 3, 6)},
+        {{"*Hector, who was not stopped on Canal",
+          "   Road, was going slower than the",
+          "   driver of the sports car."},
+         allOf({differ("Hector", "Canal Road"), before("Hector", "Sports Car", 3)})},
+        {{"*Of the motorcycle rider and the",
+          "   speeder pulled over on Quarry Road,",
+          "   one is Delphine and the other was",
+          "   doing 41 mph."},
+         allOf({differ("Motorcycle", "Quarry Road"),
+                oneEach("Motorcycle", "Quarry Road", "Delphine", "41 mph")})},
+        {{"*The vehicle stopped on Orchard Way",
+          "   was going faster than the minivan",
+          "   but slower than the one stopped on",
+          "   Fenwick Lane."},
+         allOf({after("Orchard Way", "Minivan", 3), before("Orchard Way", "Fenwick Lane", 3)})},
+        {{"*Marlon, who was pulled over on",
+          "   Quarry Road, was not the one at the",
+          "   wheel of the minivan."},
+         allOf({same("Marlon", "Quarry Road"), differ("Marlon", "Minivan")})},
+        {{"*The five speeders were Odessa, the",
+          "   convertible's driver, the one",
+          "   doing 58 mph, the one stopped on",
+          "   Canal Road and the minivan driver."},
+         allDifferent({"Odessa", "Convertible", "58 mph", "Canal Road", "Minivan"})},
+    };
+    p.introPieces = {
+        "On a busy Friday afternoon the traffic officers of Larkfield pulled over five speeders,",
+        "each on a different street of the town: Alder Street, Canal Road, Fenwick Lane, "
+        "Orchard Way and Quarry Road.",
+        "The five were Delphine, Hector, Ingrid, Marlon and Odessa, and each drove something "
+        "different: a pickup truck, a minivan, a motorcycle, a sports car or a convertible.",
+        "The radar clocked each of them at a different speed: 36, 41, 47, 52 or 58 miles per "
+        "hour.",
+        "From the clues, can you work out which vehicle each speeder was driving,",
+        "how fast each was going and on which street each one was stopped?",
+    };
+    return p;
+}
 
 } // namespace zlp

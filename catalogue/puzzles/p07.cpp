@@ -2,7 +2,51 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle07() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle07() {
+    PuzzleSource p;
+    p.items = {{
+        {"Agatha", "Bronwyn", "Cornelius", "Dorothea", "Ephraim"},
+        {"Ashcombe", "Fairweather", "Kettering", "Pennyworth", "Thistle"},
+        {"1st Place", "2nd Place", "3rd Place", "4th Place", "5th Place"},
+        {"Quilting", "Basketry", "Pottery", "Woodcarving", "Candlemaking"},
+    }};
+    p.solution = {{{1, 3, 2, 3}, {2, 5, 4, 1}, {3, 1, 1, 4}, {4, 4, 5, 5}, {5, 2, 3, 2}}};
+    p.clues = {
+        {{"*The quilter was placed exactly two",
+          "   places below Agatha."},
+         moreBy("Quilting", "Agatha", 3, 2)},
+        {{"*Ashcombe, the woodcarver, finished",
+          "   ahead of Ephraim."},
+         allOf({same("Ashcombe", "Woodcarving"), before("Ashcombe", "Ephraim", 3)})},
+        {{"*Of Dorothea and Thistle, one made",
+          "   the candles and the other was",
+          "   placed 4th."},
+         allOf({differ("Dorothea", "Thistle"),
+                oneEach("Dorothea", "Thistle", "Candlemaking", "4th Place")})},
+        {{"*Bronwyn finished exactly three",
+          "   places behind Cornelius."},
+         moreBy("Bronwyn", "Cornelius", 3, 3)},
+        {{"*Kettering placed one place ahead of",
+          "   Fairweather."},
+         moreBy("Fairweather", "Kettering", 3, 1)},
+        {{"*The five were Cornelius, Kettering,",
+          "   the basket maker, the one placed",
+          "   5th and the quilter."},
+         allDifferent({"Cornelius", "Kettering", "Basketry", "5th Place", "Quilting"})},
+    };
+    p.cluesStartWithBlankLine = true;
+    p.blankLinesBetweenClues = 2;
+    p.introPieces = {
+        "Every first of May the village of Hollowmere holds its crafts fair on the green, and "
+        "this year five villagers entered the judging: Agatha, Bronwyn, Cornelius, Dorothea and "
+        "Ephraim, whose surnames are Ashcombe, Fairweather, Kettering, Pennyworth and Thistle.  "
+        "Each showed a different craft (a quilt, a woven basket, a pottery bowl, a woodcarving "
+        "or a set of candles) and the judges placed them 1st to 5th.  From the clues, can you "
+        "find each entrant's full name, craft and placing?",
+    };
+    return p;
+}
 
 } // namespace zlp

@@ -2,7 +2,60 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle11() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle11() {
+    PuzzleSource p;
+    p.items = {{
+        {"Anders", "Beatrix", "Clement", "Fenella", "Gus"},
+        {"Vandalism", "Littering", "Trespassing", "Shoplifting", "Jaywalking"},
+        {"Food Bank", "Library", "City Park", "Soup Kitchen", "Senior Center"},
+        {"50 Hours", "75 Hours", "100 Hours", "120 Hours", "150 Hours"},
+    }};
+    p.values[3] = {50, 75, 100, 120, 150}; // hours of service
+    p.solution = {{{1, 3, 5, 3}, {2, 2, 3, 1}, {3, 4, 1, 5}, {4, 1, 2, 4}, {5, 5, 4, 2}}};
+    p.clues = {
+        {{"*The vandal was sentenced to exactly",
+          "   20 hours more than Anders."},
+         moreBy("Vandalism", "Anders", 4, 20)},
+        {{"*Of Gus and the person who works at",
+          "   the food bank, one was charged with",
+          "   jaywalking and the other must serve",
+          "   150 hours."},
+         allOf(
+             {differ("Gus", "Food Bank"), oneEach("Gus", "Food Bank", "Jaywalking", "150 Hours")})},
+        {{"*Beatrix, who was not charged with",
+          "   shoplifting, got fewer hours than",
+          "   the soup kitchen helper."},
+         allOf({differ("Beatrix", "Shoplifting"), before("Beatrix", "Soup Kitchen", 4)})},
+        {{"*The library volunteer got more hours",
+          "   than the trespasser but fewer than",
+          "   the shoplifter."},
+         allOf({after("Library", "Trespassing", 4), before("Library", "Shoplifting", 4)})},
+        {{"*Gus was given fewer hours to serve",
+          "   than the person placed at the",
+          "   senior center."},
+         before("Gus", "Senior Center", 4)},
+        {{"*The litterer must serve exactly 25",
+          "   hours less than the jaywalker."},
+         moreBy("Jaywalking", "Littering", 4, 25)},
+        {{"*The five are Fenella, the trespasser,",
+          "   the one at the city park, the one",
+          "   given 75 hours and the food bank",
+          "   volunteer."},
+         allDifferent({"Fenella", "Trespassing", "City Park", "75 Hours", "Food Bank"})},
+    };
+    p.introPieces = {
+        "Judge Wilhelmina Ostrander of the Brackenridge municipal court sentenced five first "
+        "offenders to community service this month instead of fines.",
+        "Anders, Beatrix, Clement, Fenella and Gus each faced a different charge: vandalism, "
+        "littering, trespassing, shoplifting or jaywalking.",
+        "Each was placed with a different good cause (the food bank, the library, the city park, "
+        "the soup kitchen or the senior center)",
+        "and each was given a different number of hours to serve: 50, 75, 100, 120 or 150.",
+        "From the clues, can you work out each offender's charge, placement and sentence?",
+    };
+    return p;
+}
 
 } // namespace zlp

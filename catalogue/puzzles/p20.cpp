@@ -2,7 +2,56 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle20() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle20() {
+    PuzzleSource p;
+    p.items = {{
+        {"Priya", "Marcus", "Jun", "Talia", "Oskar"},
+        {"Brennick", "Farrow", "Haskell", "Lindqvist", "Tremaine"},
+        {"Byteforge", "Cloudmere", "Nexalink", "Quantivo", "Syntrel"},
+        {"Developer", "Sysadmin", "Data Analyst", "QA Tester", "Help Desk"},
+    }};
+    p.solution = {{{1, 4, 2, 2}, {2, 1, 5, 3}, {3, 5, 1, 4}, {4, 2, 4, 1}, {5, 3, 3, 5}}};
+    p.clues = {
+        {{"*Talia landed a job at Quantivo,",
+          "   where she was taken on as a",
+          "   developer."},
+         allOf({same("Talia", "Quantivo"), same("Talia", "Developer")})},
+        {{"*Of the two graduates who joined",
+          "   Byteforge and Quantivo, one is",
+          "   the QA tester and the other has",
+          "   the surname Farrow."},
+         oneEach("Byteforge", "Quantivo", "QA Tester", "Farrow")},
+        {{"*Marcus went to his first day at",
+          "   work either as a data analyst or",
+          "   as a developer."},
+         oneOf("Marcus", {"Data Analyst", "Developer"})},
+        {{"*The graduate whose surname is",
+          "   Haskell has the first name Oskar."},
+         same("Oskar", "Haskell")},
+        {{"*Of Lindqvist and Haskell, one is",
+          "   Priya and the other took the job",
+          "   offered by Nexalink."},
+         oneEach("Lindqvist", "Haskell", "Priya", "Nexalink")},
+        {{"*The five graduates are Jun,",
+          "   Brennick, the one who joined",
+          "   Cloudmere, the developer and the",
+          "   graduate on the help desk."},
+         allDifferent({"Jun", "Brennick", "Cloudmere", "Developer", "Help Desk"})},
+    };
+    p.cluesStartWithBlankLine = true;
+    p.introPieces = {
+        "Five friends who finished their computer science degrees together this spring have "
+        "all landed their first jobs in IT.  They are Priya, Marcus, Jun, Talia and Oskar, and "
+        "their surnames, in no particular order, are Brennick, Farrow, Haskell, Lindqvist and "
+        "Tremaine.",
+        "Each joined a different company (Byteforge, Cloudmere, Nexalink, Quantivo or Syntrel) "
+        "in a different position: developer, sysadmin, data analyst, QA tester or help desk.  "
+        "From the clues, can you work out each graduate's full name, company and position?",
+    };
+    p.introStartsWithLineBreak = false;
+    return p;
+}
 
 } // namespace zlp

@@ -2,7 +2,58 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle21() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle21() {
+    PuzzleSource p;
+    p.items = {{
+        {"Blake", "Desiree", "Lorenzo", "Savannah", "Thaddeus"},
+        {"Doctor", "Villain", "Heiress", "Butler", "Twin"},
+        {"Feb 1998", "Oct 1999", "Jul 2002", "Mar 2005", "Dec 2008"},
+        {"Car Crash", "Poisoned", "Kidnapped", "Plane Crash", "Amnesia"},
+    }};
+    p.solution = {{{1, 1, 3, 4}, {2, 2, 5, 2}, {3, 5, 1, 5}, {4, 3, 4, 1}, {5, 4, 2, 3}}};
+    p.clues = {
+        {{"*The doctor was written out of the",
+          "   show after the butler; the very",
+          "   next character to leave after the",
+          "   doctor was the heiress."},
+         allOf({after("Doctor", "Butler", 3), moreBy("Heiress", "Doctor", 3, 1)})},
+        {{"*Of Lorenzo and Savannah, one died",
+          "   in a car crash and the other was",
+          "   the twin."},
+         oneEach("Lorenzo", "Savannah", "Car Crash", "Twin")},
+        {{"*Blake was the doctor.  The",
+          "   character who was poisoned left",
+          "   the show later than Blake did."},
+         allOf({same("Blake", "Doctor"), after("Poisoned", "Blake", 3)})},
+        {{"*The kidnapping was the very next",
+          "   exit after the one that was",
+          "   written as a case of amnesia."},
+         moreBy("Kidnapped", "Amnesia", 3, 1)},
+        {{"*Lorenzo was written out of the",
+          "   show before Thaddeus was, and",
+          "   also before the heiress was."},
+         allOf({before("Lorenzo", "Thaddeus", 3), before("Lorenzo", "Heiress", 3)})},
+        {{"*The five characters were Desiree,",
+          "   the doctor, the one who was",
+          "   kidnapped, the one who left in",
+          "   Mar 2005 and the one who left with",
+          "   amnesia."},
+         allDifferent({"Desiree", "Doctor", "Kidnapped", "Mar 2005", "Amnesia"})},
+    };
+    p.cluesEndWithBlankLine = true;
+    p.introPieces = {
+        "For over ten years the daytime drama Harbor Lights kept its viewers guessing, and "
+        "over that time five of its best-loved characters were written out of the story, each "
+        "on a different date (Feb 1998, Oct 1999, Jul 2002, Mar 2005 and Dec 2008).",
+        "The five were Blake, Desiree, Lorenzo, Savannah and Thaddeus, who were, in some order, "
+        "the doctor, the villain, the heiress, the butler and the long-lost twin.",
+        "The writers never repeated themselves: one character died in a car crash, one was "
+        "poisoned, one was kidnapped, one was lost in a plane crash and one left with amnesia.",
+        "From the clues, can you work out each character's role, end date and method of exit?",
+    };
+    return p;
+}
 
 } // namespace zlp

@@ -2,7 +2,55 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle22() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle22() {
+    PuzzleSource p;
+    p.items = {{
+        {"Alma", "Bernard", "Cora", "Desmond", "Edith"},
+        {"Halloran", "Kettleby", "Marchetti", "Penwarden", "Quist"},
+        {"Gardening", "Taxes", "Pets", "Cooking", "Antiques"},
+        {"First", "Second", "Third", "Fourth", "Fifth"},
+    }};
+    p.solution = {{{1, 2, 5, 3}, {2, 5, 1, 1}, {3, 1, 2, 5}, {4, 4, 4, 2}, {5, 3, 3, 4}}};
+    p.clues = {
+        {{"*The antiques expert took the",
+          "   microphone two turns after Quist",
+          "   and just before Marchetti."},
+         allOf({moreBy("Antiques", "Quist", 4, 2), moreBy("Marchetti", "Antiques", 4, 1)})},
+        {{"*Cora answered the listeners'",
+          "   questions on either taxes or on",
+          "   pets."},
+         oneOf("Cora", {"Taxes", "Pets"})},
+        {{"*Of Desmond and Edith, one spoke",
+          "   second and the other took the",
+          "   questions about pets."},
+         oneEach("Desmond", "Edith", "Second", "Pets")},
+        {{"*The gardening questions were not",
+          "   answered by Alma, nor were they",
+          "   answered by Desmond."},
+         neither({"Alma", "Desmond"}, "Gardening")},
+        {{"*Kettleby's turn at the microphone",
+          "   came immediately before the turn",
+          "   of Edith."},
+         moreBy("Edith", "Kettleby", 4, 1)},
+        {{"*The five experts were Bernard,",
+          "   Penwarden, the antiques expert,",
+          "   the expert on pets and the expert",
+          "   who went on the air fifth."},
+         allDifferent({"Bernard", "Penwarden", "Antiques", "Pets", "Fifth"})},
+    };
+    p.cluesStartWithBlankLine = true;
+    p.introPieces = {
+        "Every Saturday morning the radio show Ask the Experts puts five guests on the air, one "
+        "after another, to answer the questions of its listeners.  Last week the experts were "
+        "Alma, Bernard, Cora, Desmond and Edith; their surnames, in no particular order, are "
+        "Halloran, Kettleby, Marchetti, Penwarden and Quist.",
+        "Each took the questions on one topic: gardening, taxes, pets, cooking or antiques.  "
+        "From the clues, can you work out each expert's full name, topic and the order "
+        "(first, second, third, fourth or fifth) in which they went on the air?",
+    };
+    return p;
+}
 
 } // namespace zlp

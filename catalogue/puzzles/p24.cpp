@@ -2,7 +2,59 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle24() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle24() {
+    PuzzleSource p;
+    p.items = {{
+        {"Wesley", "Fiona", "Gideon", "Imogen", "Rupert"},
+        {"Doctor", "Lawyer", "Dentist", "Engineer", "Teacher"},
+        {"Portland", "Denver", "Tampa", "Boise", "Reno"},
+        {"Chef", "Painter", "Musician", "Florist", "Comedian"},
+    }};
+    p.solution = {{{1, 4, 1, 3}, {2, 1, 4, 5}, {3, 5, 3, 1}, {4, 2, 5, 4}, {5, 3, 2, 2}}};
+    p.clues = {
+        {{"*Of Wesley and Fiona, one has a mom",
+          "   who hoped for an engineer, and the",
+          "   other became a comedian."},
+         oneEach("Wesley", "Fiona", "Engineer", "Comedian")},
+        {{"*Of the two children whose moms",
+          "   hoped for a teacher and a lawyer,",
+          "   one moved to Tampa and the other",
+          "   is now a florist."},
+         oneEach("Teacher", "Lawyer", "Tampa", "Florist")},
+        {{"*Rupert's mom hoped he would be a",
+          "   dentist, but he became a painter."},
+         allOf({same("Rupert", "Dentist"), same("Rupert", "Painter")})},
+        {{"*Gideon moved neither to Boise nor",
+          "   to Reno."},
+         neither({"Boise", "Reno"}, "Gideon")},
+        {{"*The five children are Wesley, the",
+          "   one who moved to Boise, the one",
+          "   who moved to Reno, the chef and",
+          "   the painter."},
+         allDifferent({"Wesley", "Boise", "Reno", "Chef", "Painter"})},
+        {{"*Fiona, the child who moved to Reno,",
+          "   the one who moved to Denver, the",
+          "   one whose mom hoped for an engineer",
+          "   and the one whose mom hoped for a",
+          "   teacher are five different people."},
+         allDifferent({"Fiona", "Reno", "Denver", "Engineer", "Teacher"})},
+    };
+    p.cluesEndWithBlankLine = true;
+    p.introPieces = {
+        "Five moms at the Maple Street reading circle love to compare notes about their grown "
+        "children.  Each mom had always hoped her child would become a doctor, a lawyer, a "
+        "dentist, an engineer or a teacher,",
+        "and each child has let those hopes down in a different way: the five children, Wesley, "
+        "Fiona, Gideon, Imogen and Rupert, became a chef, a painter, a musician, a florist and a "
+        "comedian, in some order.",
+        "Each also moved away to a different city: Portland, Denver, Tampa, Boise or Reno.",
+        "From the clues, can you work out what each child's mom hoped for, where the child "
+        "moved to and what career the child chose instead?",
+    };
+    p.introStartsWithLineBreak = false;
+    return p;
+}
 
 } // namespace zlp

@@ -2,7 +2,57 @@
 
 namespace zlp {
 
-// Content to come: items, clues, story and solution.
-PuzzleSource puzzle25() { return {}; }
+using namespace clue;
+
+PuzzleSource puzzle25() {
+    PuzzleSource p;
+    p.items = {{
+        {"Unit 1", "Unit 2", "Unit 3", "Unit 4", "Unit 5"},
+        {"Ambrose", "Clifford", "Humphrey", "Reginald", "Vaughn"},
+        {"Surgeon", "Architect", "Banker", "Lawyer", "Dentist"},
+        {"Beatrix", "Delphine", "Georgina", "Marguerite", "Rosalind"},
+    }};
+    p.solution = {{{1, 2, 4, 5}, {2, 5, 1, 1}, {3, 1, 3, 4}, {4, 4, 5, 2}, {5, 3, 2, 3}}};
+    p.clues = {
+        {{"*Ambrose and his wife, Marguerite,",
+          "   live in the unit right next door",
+          "   to the surgeon's."},
+         allOf({same("Ambrose", "Marguerite"), nextTo("Ambrose", "Surgeon", 1)})},
+        {{"*Of Clifford and Reginald, one is",
+          "   married to Delphine and the other",
+          "   is the lawyer."},
+         oneEach("Clifford", "Reginald", "Delphine", "Lawyer")},
+        {{"*The dentist lives in a unit with a",
+          "   higher number than the unit of",
+          "   Vaughn, who is not the architect."},
+         allOf({after("Dentist", "Vaughn", 1), differ("Vaughn", "Architect")})},
+        {{"*Georgina's unit number is three",
+          "   higher than the number of the",
+          "   unit where Beatrix lives."},
+         moreBy("Georgina", "Beatrix", 1, 3)},
+        {{"*The architect and his wife live in",
+          "   the unit whose number is two",
+          "   higher than the banker's unit."},
+         moreBy("Architect", "Banker", 1, 2)},
+        {{"*The five husbands are Reginald, the",
+          "   banker, the man in unit 1, the",
+          "   husband of Beatrix and the husband",
+          "   of Georgina."},
+         allDifferent({"Reginald", "Banker", "Unit 1", "Beatrix", "Georgina"})},
+    };
+    p.cluesStartWithBlankLine = true;
+    p.introPieces = {
+        "Five wealthy couples own the five side-by-side units of a luxury terrace on the hill, "
+        "numbered unit 1 to unit 5 from one end of the row to the other.  The husbands are "
+        "Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
+        "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
+        "Rosalind.  In each couple the husband made the family's fortune in a different "
+        "profession:",
+        "one is a surgeon, one an architect, one a banker, one a lawyer and one a dentist.",
+        "From the clues, can you work out which couple lives in which unit and what each "
+        "husband does for a living?",
+    };
+    return p;
+}
 
 } // namespace zlp

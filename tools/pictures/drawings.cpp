@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 
 namespace zlp::pictures {
 
@@ -34,10 +35,9 @@ QString addFont(const char* file, QString& family) {
 
 // A picture of w x h pixels drawn at `scale` times its size and reduced
 // smoothly; draw() works in the picture's own pixel coordinates.
-QImage supersampled(int w, int h, int scale, bool transparent,
-                    const std::function<void(QPainter&)>& draw) {
+QImage supersampled(int w, int h, int scale, const std::function<void(QPainter&)>& draw) {
     QImage big(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
-    big.fill(transparent ? Qt::transparent : Qt::white);
+    big.fill(Qt::white);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
@@ -82,6 +82,20 @@ QImage majorityReduced(int w, int h, int scale, const std::function<void(QPainte
             out.setPixel(x, y, best->first);
         }
     return out;
+}
+
+// A picture given pixel by pixel, one character per pixel ('.' for none):
+// at 16 x 16 a drawing reduced from a larger one loses its shapes, so the
+// small icons are set down by hand.
+QImage pixelMap(const std::array<const char*, 16>& rows, const std::map<char, QRgb>& colours) {
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const char c = rows[static_cast<std::size_t>(y)][x];
+            if (c != '.') image.setPixel(x, y, colours.at(c));
+        }
+    return image;
 }
 
 // Coverage (0 to 1) of pixel x, y by a shape given as a test on points,
@@ -142,36 +156,29 @@ QPen outline(QColor colour, double width) {
 }
 
 // A pencil lying along the x axis of the painter, eraser end at x = 0 and
-// point at x = length, `width` across.
-void drawPencil(QPainter& p, double length, double width, double line, bool withEraser) {
+// point at x = length, `width` across, outlined `line` wide.
+void drawPencil(QPainter& p, double length, double width, double line) {
     const double h = width / 2;
     const double cone = width * 1.5;
     const double body = length - cone;
-    // Small icons leave the outline off: at one pixel it would swallow the colours.
-    const QPen edge = line > 0 ? outline(QColor(60, 40, 20), line) : QPen(Qt::NoPen);
-    double start = 0;
-    if (withEraser) {
-        const double rubber = width * 1.1, band = width * 0.8;
-        QPainterPath eraser;
-        eraser.addRoundedRect(QRectF(0, -h, rubber + h, width), h * 0.8, h * 0.8);
-        p.setPen(edge);
-        p.setBrush(QColor(240, 120, 140));
-        p.drawPath(eraser);
-        p.setBrush(QColor(190, 190, 190));
-        p.drawRect(QRectF(rubber, -h, band, width));
-        if (line > 0) {
-            p.setPen(outline(QColor(120, 120, 120), line * 0.6));
-            p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
-        }
-        start = rubber + band;
-    }
+    const QPen edge = outline(QColor(60, 40, 20), line);
+    // Eraser, then the metal band that holds it.
+    const double rubber = width * 1.1, band = width * 0.8;
+    QPainterPath eraser;
+    eraser.addRoundedRect(QRectF(0, -h, rubber + h, width), h * 0.8, h * 0.8);
+    p.setPen(edge);
+    p.setBrush(QColor(240, 120, 140));
+    p.drawPath(eraser);
+    p.setBrush(QColor(190, 190, 190));
+    p.drawRect(QRectF(rubber, -h, band, width));
+    p.setPen(outline(QColor(120, 120, 120), line * 0.6));
+    p.drawLine(QPointF(rubber + band / 2, -h + line), QPointF(rubber + band / 2, h - line));
+    const double start = rubber + band;
     p.setPen(edge);
     p.setBrush(QColor(255, 204, 0));
     p.drawRect(QRectF(start, -h, body - start, width));
-    if (line > 0) {
-        p.setPen(outline(QColor(200, 130, 0), line * 0.6));
-        p.drawLine(QPointF(start + line, h * 0.3), QPointF(body - line, h * 0.3));
-    }
+    p.setPen(outline(QColor(200, 130, 0), line * 0.6));
+    p.drawLine(QPointF(start + line, h * 0.3), QPointF(body - line, h * 0.3));
     QPainterPath wood;
     wood.moveTo(body, -h);
     wood.lineTo(length, 0);
@@ -257,43 +264,75 @@ IndexedImage blankPicture() {
     return blackAndWhite(image);
 }
 
+// The window icon at 16 x 16: note pad, writing, pencil in hand.
+constexpr std::array<const char*, 16> kSmallWindowIcon = {
+    "..............pp", "kkkkkkkkk....pp.", "krrrrrrrk...gg..", "krrrrrrrk..yY...",
+    "kwwwwwwwk.yY....", "kwwwwwwwkyYss...", "kbbbbbbbyYssssS.", "kwwwwwwttsssssS.",
+    "kwkwkwttssssssS.", "kwwkwkwssssssS..", "kbbbbbbbkSsssS..", "kwwwwwwwk.SssNnn",
+    "kwwwwwwwk..SNnnn", "kbbbbbbbk...Nnnn", "kwwwwwwwk....Nnn", "kkkkkkkkk.....Nn"};
+
+// The eraser at 16 x 16: the pencil's end rubbing out a scribble.
+constexpr std::array<const char*, 16> kSmallEraser = {
+    "..............By", ".............Byy", "............ByyY", "...........ByyYB",
+    "..........ByyYB.", ".........ByyYB..", "........BGgGB...", ".......BggGB....",
+    "......BppPB.....", ".....BppPB......", "....BppPB.......", "...BppPB........",
+    "....BBB.........", ".d.d.l.l.l.d.d.d", "d.d.l.l.l.d.d.d.", ".......p..p....."};
+
 IndexedImage windowIcon(int size) {
-    const bool small = size < 32;
-    const double px = 32.0 / size; // one pixel of the finished icon, in drawing units
+    const QList<QRgb> palette = {
+        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(192, 192, 192),
+        qRgb(200, 0, 0),     qRgb(90, 140, 255),  qRgb(40, 60, 200),   qRgb(30, 30, 110),
+        qRgb(255, 200, 150), qRgb(200, 130, 90),  qRgb(120, 60, 20),   qRgb(255, 204, 0),
+        qRgb(200, 130, 0),   qRgb(240, 120, 140), qRgb(235, 190, 130), qRgba(0, 0, 0, 0)};
+    constexpr int transparent = 15;
+    if (size == 16)
+        return quantise(pixelMap(kSmallWindowIcon, {{'k', palette[0]},
+                                                    {'w', palette[1]},
+                                                    {'g', palette[3]},
+                                                    {'r', palette[4]},
+                                                    {'b', palette[5]},
+                                                    {'n', palette[6]},
+                                                    {'N', palette[7]},
+                                                    {'s', palette[8]},
+                                                    {'S', palette[9]},
+                                                    {'y', palette[11]},
+                                                    {'Y', palette[12]},
+                                                    {'p', palette[13]},
+                                                    {'t', palette[14]}}),
+                        palette, transparent);
+
     const QImage image = majorityReduced(size, size, 16, [&](QPainter& p) {
         p.scale(size / 32.0, size / 32.0);
         // The note pad: ruled paper under a red binding.
-        p.setPen(outline(Qt::black, px));
+        p.setPen(outline(Qt::black, 1));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(1 + px / 2, 5 + px / 2, 20, 25));
-        p.setPen(QPen(QColor(90, 140, 255), px));
-        for (double y = small ? 15 : 13; y < 29; y += small ? 8 : 4)
-            p.drawLine(QPointF(3.5, y), QPointF(19.5, y));
-        p.setPen(outline(Qt::black, px));
-        p.setBrush(QColor(200, 0, 0));
-        p.drawRect(QRectF(1 + px / 2, 3 + px / 2, 20, 4));
+        p.drawRect(QRectF(1.5, 5.5, 20, 25));
+        p.setPen(QPen(QColor(palette[5]), 1));
+        for (double y = 13; y < 29; y += 4) p.drawLine(QPointF(3.5, y), QPointF(19.5, y));
+        p.setPen(outline(Qt::black, 1));
+        p.setBrush(QColor(palette[4]));
+        p.drawRect(QRectF(1.5, 3.5, 20, 4));
         // What the hand has written so far, ending at the pencil's point.
         QPainterPath scribble;
         scribble.moveTo(4, 22);
-        const int loops = small ? 2 : 3;
-        for (int i = 0; i < loops; ++i) {
-            const double x = 4 + i * 9.0 / loops, w = 9.0 / loops;
-            scribble.cubicTo(x + w * 0.2, 16.5, x + w * 0.7, 16.5, x + w * 0.5, 21);
-            scribble.cubicTo(x + w * 0.5, 23, x + w * 0.9, 23, x + w, 21);
+        for (int i = 0; i < 3; ++i) {
+            const double x = 4 + i * 3.0;
+            scribble.cubicTo(x + 0.6, 16.5, x + 2.1, 16.5, x + 1.5, 21);
+            scribble.cubicTo(x + 1.5, 23, x + 2.7, 23, x + 3, 21);
         }
         p.setBrush(Qt::NoBrush);
         p.drawPath(scribble);
         // The sleeve and the hand, coming in from the lower right.
-        p.setPen(outline(QColor(30, 30, 110), px));
-        p.setBrush(QColor(40, 60, 200));
+        p.setPen(outline(QColor(palette[7]), 1));
+        p.setBrush(QColor(palette[6]));
         QPainterPath sleeve;
         sleeve.moveTo(23, 34);
         sleeve.lineTo(34, 21);
         sleeve.lineTo(34, 34);
         sleeve.closeSubpath();
         p.drawPath(sleeve);
-        const QPen skinEdge = outline(small ? QColor(200, 130, 90) : QColor(120, 60, 20), px);
-        const QColor skin(255, 200, 150);
+        const QPen skinEdge = outline(QColor(palette[10]), 1);
+        const QColor skin(palette[8]);
         p.setPen(skinEdge);
         p.setBrush(skin);
         QPainterPath hand;
@@ -309,30 +348,41 @@ IndexedImage windowIcon(int size) {
         p.rotate(-45);
         p.scale(-1, 1);
         p.translate(-25, 0);
-        drawPencil(p, 25, small ? 6 : 4, small ? 0 : px, true);
+        drawPencil(p, 25, 4, 1);
         p.restore();
         // Finger and thumb over the pencil.
         p.setPen(skinEdge);
         p.setBrush(skin);
-        p.drawEllipse(QRectF(16, small ? 16 : 17, small ? 8 : 7, small ? 6 : 5));
-        p.drawEllipse(QRectF(19.5, 21.5, 6, small ? 6 : 5));
+        p.drawEllipse(QRectF(16, 17, 7, 5));
+        p.drawEllipse(QRectF(19.5, 21.5, 6, 5));
     });
-    const QList<QRgb> palette = {
-        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(192, 192, 192),
-        qRgb(200, 0, 0),     qRgb(90, 140, 255),  qRgb(40, 60, 200),   qRgb(30, 30, 110),
-        qRgb(255, 200, 150), qRgb(200, 130, 90),  qRgb(120, 60, 20),   qRgb(255, 204, 0),
-        qRgb(200, 130, 0),   qRgb(240, 120, 140), qRgb(235, 190, 130), qRgba(0, 0, 0, 0)};
-    return quantise(image, palette, 15);
+    return quantise(image, palette, transparent);
 }
 
 IndexedImage eraserIcon(int size) {
-    const bool small = size < 32;
-    const double line = 32.0 / size;
+    const QList<QRgb> palette = {
+        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(60, 60, 60),    qRgb(120, 120, 120),
+        qRgb(190, 190, 190), qRgb(60, 40, 20),    qRgb(240, 120, 140), qRgb(190, 80, 100),
+        qRgb(255, 204, 0),   qRgb(200, 130, 0),   qRgb(235, 190, 130), qRgb(150, 100, 60),
+        qRgb(225, 225, 225), qRgb(255, 180, 190), qRgb(150, 150, 150), qRgba(0, 0, 0, 0)};
+    constexpr int transparent = 15;
+    if (size == 16)
+        return quantise(pixelMap(kSmallEraser, {{'d', palette[2]},
+                                                {'G', palette[3]},
+                                                {'g', palette[4]},
+                                                {'l', palette[4]},
+                                                {'B', palette[5]},
+                                                {'p', palette[6]},
+                                                {'P', palette[7]},
+                                                {'y', palette[8]},
+                                                {'Y', palette[9]}}),
+                        palette, transparent);
+
     const QImage image = majorityReduced(size, size, 16, [&](QPainter& p) {
         p.scale(size / 32.0, size / 32.0);
         // A pencil scribble with a gap rubbed out of it...
         p.setBrush(Qt::NoBrush);
-        p.setPen(outline(QColor(60, 60, 60), line * 1.2));
+        p.setPen(outline(QColor(palette[2]), 1.2));
         QPainterPath left, right;
         left.moveTo(1, 27);
         left.cubicTo(3, 21, 5, 21, 6, 26);
@@ -343,62 +393,56 @@ IndexedImage eraserIcon(int size) {
         p.drawPath(left);
         p.drawPath(right);
         // ...where only a faint trace and the crumbs are left.
-        p.setPen(outline(QColor(190, 190, 190), line));
+        p.setPen(outline(QColor(palette[4]), 1));
         QPainterPath trace;
         trace.moveTo(10, 25);
         trace.cubicTo(12, 20, 15, 21, 16, 26);
         trace.lineTo(20, 27);
         p.drawPath(trace);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(240, 120, 140));
+        p.setBrush(QColor(palette[6]));
         for (const QPointF c : {QPointF(12, 29.5), QPointF(17, 30), QPointF(21.5, 30.5)})
-            p.drawEllipse(c, small ? 1.2 : 0.9, small ? 1.2 : 0.9);
+            p.drawEllipse(c, 0.9, 0.9);
         // The pencil's end, eraser down on the rubbed-out gap.
         p.save();
         p.translate(12, 24);
         p.rotate(-52);
-        drawPencil(p, 34, small ? 9 : 8, small ? 0 : line, true);
+        drawPencil(p, 34, 8, 1);
         p.restore();
     });
-    const QList<QRgb> palette = {
-        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(60, 60, 60),    qRgb(120, 120, 120),
-        qRgb(190, 190, 190), qRgb(60, 40, 20),    qRgb(240, 120, 140), qRgb(190, 80, 100),
-        qRgb(255, 204, 0),   qRgb(200, 130, 0),   qRgb(235, 190, 130), qRgb(150, 100, 60),
-        qRgb(225, 225, 225), qRgb(255, 180, 190), qRgb(150, 150, 150), qRgba(0, 0, 0, 0)};
-    return quantise(image, palette, 15);
+    return quantise(image, palette, transparent);
 }
 
 IndexedImage magnifierPicture() {
     const QRgb rim = qRgb(70, 70, 80);
     const QRgb glass = qRgb(200, 230, 255);
     const QRgb handle = qRgb(90, 45, 20);
-    const QImage image =
-        supersampled(kMagnifierWidth, kMagnifierHeight, 8, false, [&](QPainter& p) {
-            const QPointF centre(40, 40);
-            const double radius = 32;
-            // Handle first, so the rim covers its inner end.
-            p.save();
-            p.translate(centre);
-            p.rotate(47);
-            p.setPen(outline(Qt::black, 1.5));
-            p.setBrush(QColor(160, 160, 170));
-            p.drawRect(QRectF(radius - 2, -6, 14, 12));
-            p.setBrush(QColor(handle));
-            p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
-            p.setPen(outline(QColor(150, 90, 50), 2));
-            p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
-            p.restore();
-            // The lens, with a glint on the glass.
-            p.setPen(outline(QColor(rim), 7));
-            p.setBrush(QColor(glass));
-            p.drawEllipse(centre, radius, radius);
-            p.setPen(outline(Qt::black, 1.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre, radius + 3.5, radius + 3.5);
-            p.drawEllipse(centre, radius - 3.5, radius - 3.5);
-            p.setPen(outline(Qt::white, 4));
-            p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
-        });
+    const QImage image = supersampled(kMagnifierWidth, kMagnifierHeight, 8, [&](QPainter& p) {
+        const QPointF centre(40, 40);
+        const double radius = 32;
+        // Handle first, so the rim covers its inner end.
+        p.save();
+        p.translate(centre);
+        p.rotate(47);
+        p.setPen(outline(Qt::black, 1.5));
+        p.setBrush(QColor(160, 160, 170));
+        p.drawRect(QRectF(radius - 2, -6, 14, 12));
+        p.setBrush(QColor(handle));
+        p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
+        p.setPen(outline(QColor(150, 90, 50), 2));
+        p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
+        p.restore();
+        // The lens, with a glint on the glass.
+        p.setPen(outline(QColor(rim), 7));
+        p.setBrush(QColor(glass));
+        p.drawEllipse(centre, radius, radius);
+        p.setPen(outline(Qt::black, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, radius + 3.5, radius + 3.5);
+        p.drawEllipse(centre, radius - 3.5, radius - 3.5);
+        p.setPen(outline(Qt::white, 4));
+        p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
+    });
     const QList<QRgb> palette =
         joined({blend(kWhite, kBlack, 16), blend(kWhite, glass, 6), blend(glass, rim, 8),
                 blend(kBlack, handle, 6), blend(handle, qRgb(150, 90, 50), 4),

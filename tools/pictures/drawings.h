@@ -17,7 +17,7 @@ IndexedImage xPicture();
 IndexedImage oPicture();
 IndexedImage redOPicture();
 IndexedImage purpleOPicture();
-IndexedImage windowIcon(int size);  // 32 or 16
+IndexedImage windowIcon(int size);  // 32, or 16 for the small image
 IndexedImage eraserIcon(int size);  // 32 or 16
 IndexedImage examplePicture(int n); // 1, 2 or 3
 

@@ -151,11 +151,12 @@ QString writeIco(const QString& path, const std::vector<IndexedImage>& images,
         if (!png.save(file, "PNG")) return file + QStringLiteral(": cannot write");
         arguments << file;
     }
-    // -strip keeps dates and other metadata out; -colors 16 makes convert
-    // choose the 4-bit form for every image (our palettes already fit, so no
-    // colour changes).
-    arguments << QStringLiteral("-strip") << QStringLiteral("-colors") << QStringLiteral("16")
-              << QStringLiteral("ICO:") + path;
+    // -strip keeps dates and other metadata out. "+dither -colors 16" makes
+    // convert store every image in the 4-bit form; our palettes already fit,
+    // so no colour changes (and without +dither it dithers, slowly, for
+    // nothing).
+    arguments << QStringLiteral("-strip") << QStringLiteral("+dither") << QStringLiteral("-colors")
+              << QStringLiteral("16") << QStringLiteral("ICO:") + path;
     QProcess convert;
     convert.start(QStringLiteral("convert"), arguments);
     if (!convert.waitForFinished(60000) || convert.exitStatus() != QProcess::NormalExit ||
