@@ -201,6 +201,7 @@ void TestFileChooser::listsShowTheDirectoryAndMatchingFiles() {
         QVERIFY(!FrmFiles::FileExists(at("sub.txt")));
         QVERIFY(!FrmFiles::FileExists(at(".hidden.txt")));
         QVERIFY(!FrmFiles::FileExists(at("none.txt")));
+        w->grab().save("/tmp/zlp_frmfiles_lists.png");
         pressButton(w, "CancelButton");
     });
     QCOMPARE(QDir::currentPath(), workingDir);
