@@ -3,6 +3,7 @@
 #include "board/frm_logic.h"
 #include "catalogue/catalogue.h"
 #include "help/frm_instructions.h"
+#include "saves/frm_files.h"
 #include "ui/controls.h"
 
 #include <QCoreApplication>
@@ -89,7 +90,10 @@ void FrmMain::CmdInstructions_Click() {
     FrmInstructions::get().showModal();
 }
 
-void FrmMain::CmdOpenSaved_Click() {}
+void FrmMain::CmdOpenSaved_Click() {
+    FrmFiles::get().FileMode = 1;
+    FrmFiles::get().showModal();
+}
 
 void FrmMain::CmdExit_Click() {
     for (const QString& name : exitOrder()) releaseByName(name);

@@ -1,10 +1,69 @@
 #include "saves/frm_files.h"
 
+#include "app/frm_main.h"
+#include "board/frm_logic.h"
 #include "ui/controls.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <QStyle>
+
+#include <fstream>
 
 namespace zlp {
 
 using namespace ui;
+
+namespace {
+const QString kFileError = QStringLiteral("Zentara's Logic Problems - File Error");
+const QString kEnding = QStringLiteral(".txt");
+
+template <class T> T* place(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* control = new T(parent);
+    control->setObjectName(name);
+    control->setGeometry(twipRect(l, t, w, h));
+    return control;
+}
+
+// The volumes a player can pick: ready file systems mounted on a directory,
+// the root first.
+QList<QStorageInfo> pickableVolumes() {
+    QList<QStorageInfo> volumes;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.isReady() || !QFileInfo(v.rootPath()).isDir()) continue;
+        if (v.isRoot())
+            volumes.prepend(v);
+        else
+            volumes.append(v);
+    }
+    return volumes;
+}
+
+// The path from the root down to dir, one entry per directory.
+QStringList pathDownTo(const QString& dir) {
+    QStringList chain;
+    QDir d(dir);
+    chain.prepend(d.absolutePath());
+    while (d.cdUp()) chain.prepend(d.absolutePath());
+    return chain;
+}
+
+ReadResult readFile(const QString& path) {
+    // Only a regular file is opened: anything else could block or never end.
+    if (!QFileInfo(path).isFile()) return {ReadOutcome::Unreadable, {}};
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!in) return {ReadOutcome::Unreadable, {}};
+    return readSavedBoard(in);
+}
+} // namespace
 
 WindowSpec FrmFiles::spec() const {
     return {QStringLiteral("Zentara's Logic Problems - Open Saved File"),
@@ -15,6 +74,253 @@ WindowSpec FrmFiles::spec() const {
             defaultFont()};
 }
 
-void FrmFiles::build(QWidget&) {}
+void FrmFiles::build(QWidget& w) {
+    auto* prompt =
+        addLabel(&w, QStringLiteral("Label1"),
+                 QStringLiteral("Select the saved file you wish to open:"), 120, 120, 5295, 480);
+    prompt->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    prompt->setWordWrap(true);
+    setColours(prompt, colours::blue, colours::yellow);
+
+    auto* drives = place<QComboBox>(&w, QStringLiteral("drvList"), 240, 720, 2175, 315);
+    for (const QStorageInfo& v : pickableVolumes()) drives->addItem(v.rootPath(), v.rootPath());
+    connect(drives, &QComboBox::activated, this, &FrmFiles::drvList_Change);
+
+    auto* dirs = place<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
+    dirs->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(dirs, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });
+
+    auto* files = place<QListWidget>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
+    files->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(files, &QListWidget::itemClicked, this, &FrmFiles::filList_Click);
+
+    auto* ok =
+        addButton(&w, QStringLiteral("OKButton"), QStringLiteral("OK"), 4320, 2280, 1215, 375);
+    connect(ok, &QPushButton::clicked, this, &FrmFiles::OKButton_Click);
+    auto* cancel = addButton(&w, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 4320,
+                             2760, 1215, 375);
+    connect(cancel, &QPushButton::clicked, this, &FrmFiles::CancelButton_Click);
+
+    auto* name = addTextBox(&w, QStringLiteral("TxtFileName"), 960, 2640, 2415, 375);
+    name->setFont(makeFont(QStringLiteral("MS Sans Serif"), 12));
+    connect(name, &QLineEdit::textChanged, this, &FrmFiles::TxtFileName_Change);
+
+    auto* ending = addLabel(&w, QStringLiteral("LblEnding"), kEnding, 3480, 2760, 390, 300);
+    ending->setFont(makeFont(QStringLiteral("MS Sans Serif"), 12, true));
+    setColours(ending, colours::blue, colours::yellow);
+
+    QWidget::setTabOrder(name, ok);
+    QWidget::setTabOrder(ok, cancel);
+    QWidget::setTabOrder(cancel, files);
+    QWidget::setTabOrder(files, dirs);
+    QWidget::setTabOrder(dirs, drives);
+
+    // The lists start where the program runs.
+    openDirectory(QDir::currentPath());
+}
+
+void FrmFiles::Form_Load() {
+    setLeft(300);
+    setTop(300);
+    PickedFromList = false;
+    ChosenName.clear();
+    // The file list's filter (read-only files in, hidden files out) is set in dirList_Change.
+    if (FileMode == 1) {
+        setCaption(QStringLiteral("Zentara's Logic Problems - Open Saved File"));
+        control<QLabel>(QStringLiteral("Label1"))
+            ->setText(QStringLiteral("Select the saved file you wish to open:"));
+        control<QLineEdit>(QStringLiteral("TxtFileName"))->hide();
+        control<QLabel>(QStringLiteral("LblEnding"))->hide();
+    } else if (FileMode == 2) {
+        setCaption(QStringLiteral("Zentara's Logic Problems - Save a Logic Problem"));
+        control<QLabel>(QStringLiteral("Label1"))
+            ->setText(QStringLiteral(
+                "What do you want to name your file and where do you want to save it?"));
+        control<QLineEdit>(QStringLiteral("TxtFileName"))->show();
+        control<QLabel>(QStringLiteral("LblEnding"))->show();
+    }
+}
+
+bool FrmFiles::FileExists(const QString& name) {
+    const QFileInfo info(name);
+    return info.isFile() && !info.isHidden();
+}
+
+QString FrmFiles::shownDirectory() {
+    load();
+    return shownDir_;
+}
+
+void FrmFiles::openDirectory(const QString& dir) {
+    if (!QFileInfo(dir).isDir()) return;
+    shownDir_ = QDir(dir).absolutePath();
+
+    auto* dirs = control<QListWidget>(QStringLiteral("dirList"));
+    dirs->clear();
+    const QIcon open = dirs->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = dirs->style()->standardIcon(QStyle::SP_DirClosedIcon);
+    auto addEntry = [dirs](const QIcon& icon, const QString& path, qsizetype depth) {
+        const QString name = QDir(path).isRoot() ? path : QFileInfo(path).fileName();
+        auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name, dirs);
+        item->setData(Qt::UserRole, path);
+        return item;
+    };
+    const QStringList chain = pathDownTo(shownDir_);
+    QListWidgetItem* shown = nullptr;
+    for (qsizetype i = 0; i < chain.size(); ++i) shown = addEntry(open, chain[i], i);
+    const QDir here(shownDir_);
+    for (const QFileInfo& sub :
+         here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        addEntry(closed, sub.absoluteFilePath(), chain.size());
+    dirs->setCurrentItem(shown);
+
+    selectDriveOfShownDirectory();
+    dirList_Change();
+}
+
+void FrmFiles::selectDriveOfShownDirectory() {
+    auto* drives = control<QComboBox>(QStringLiteral("drvList"));
+    const QString root = QStorageInfo(shownDir_).rootPath();
+    int index = drives->findData(root);
+    if (index < 0) {
+        drives->addItem(root, root);
+        index = drives->count() - 1;
+    }
+    drives->setCurrentIndex(index);
+}
+
+void FrmFiles::drvList_Change() {
+    auto* drives = control<QComboBox>(QStringLiteral("drvList"));
+    const QString root = drives->currentData().toString();
+    // A drive has no current directory of its own here: the working directory
+    // when it lies on that drive, otherwise the drive's top.
+    const QString home = QDir::currentPath();
+    const QString target = QStorageInfo(home).rootPath() == root ? home : root;
+    const QFileInfo info(target);
+    if (info.isDir() && info.isReadable() && QDir(target).isReadable())
+        openDirectory(target);
+    else
+        selectDriveOfShownDirectory();
+}
+
+void FrmFiles::dirList_Change() {
+    auto* files = control<QListWidget>(QStringLiteral("filList"));
+    files->clear();
+    // Read-only files are listed; hidden ones, directories and special files
+    // are not. The pattern ignores case, as names do where saved boards come from.
+    const QDir here(shownDir_, QStringLiteral("*.txt*"), QDir::Name | QDir::IgnoreCase,
+                    QDir::Files);
+    files->addItems(here.entryList());
+}
+
+void FrmFiles::filList_Click() {
+    auto* files = control<QListWidget>(QStringLiteral("filList"));
+    const QListWidgetItem* item = files->currentItem();
+    if (!item) return;
+    ChosenName = item->text();
+    control<QLineEdit>(QStringLiteral("TxtFileName"))->setText(ChosenName);
+    PickedFromList = true;
+    control<QLabel>(QStringLiteral("LblEnding"))->hide();
+}
+
+void FrmFiles::TxtFileName_Change() {
+    if (PickedFromList) ChosenName = control<QLineEdit>(QStringLiteral("TxtFileName"))->text();
+}
+
+void FrmFiles::OKButton_Click() {
+    // A directory highlighted but not opened: open it, and that is all.
+    const QListWidgetItem* highlighted =
+        control<QListWidget>(QStringLiteral("dirList"))->currentItem();
+    if (highlighted && highlighted->data(Qt::UserRole).toString() != shownDir_) {
+        openDirectory(highlighted->data(Qt::UserRole).toString());
+        return;
+    }
+    if (FileMode == 1)
+        openPath();
+    else if (FileMode == 2)
+        savePath();
+}
+
+void FrmFiles::openPath() {
+    if (!PickedFromList) {
+        refuse(QStringLiteral("You did not choose a file to open."),
+               QStringLiteral("Zentara's Logic Problems - Open a Saved File"));
+        return;
+    }
+    const ReadResult read = readFile(filePath());
+    if (read.outcome == ReadOutcome::Unreadable) {
+        refuse(QStringLiteral("The file ") + ChosenName +
+                   QStringLiteral(" cannot be read.  Please choose another file."),
+               kFileError);
+    } else if (read.outcome == ReadOutcome::NotABoard) {
+        refuse(QStringLiteral("This file is not a Zentara's Logic Problems file.  Please "
+                              "choose another file."),
+               kFileError);
+    } else {
+        SavedCell = read.board.cells;
+        FrmMain::get().PuzzleNumber = read.board.puzzleNumber;
+        // The board's set-up unloads this window while this handler waits here:
+        // from now on only the object's own variables may be touched.
+        const QPointer<FrmFiles> self(this);
+        FrmLogic::get().showModal();
+        if (!self) return;
+    }
+    PickedFromList = false;
+}
+
+void FrmFiles::savePath() {
+    if (!PickedFromList) {
+        ChosenName = control<QLineEdit>(QStringLiteral("TxtFileName"))->text();
+        if (!ChosenName.endsWith(kEnding, Qt::CaseSensitive)) ChosenName += kEnding;
+    }
+    ConfirmAndSave();
+    PickedFromList = false;
+    unload();
+}
+
+QString FrmFiles::filePath() const {
+    // A name that brings its own directory is taken as it stands.
+    if (ChosenName.contains(QLatin1Char('/'))) return ChosenName;
+    return QDir(shownDir_).filePath(ChosenName);
+}
+
+void FrmFiles::ConfirmAndSave() {
+    const QString path = filePath();
+    if (FileExists(path)) {
+        QMessageBox ask(
+            QMessageBox::Information, QStringLiteral("Zentara's Logic Problems - File Message"),
+            QStringLiteral("The file ") + ChosenName +
+                QStringLiteral(" already exists.  Choose OK to replace file, Cancel to stop."),
+            QMessageBox::Ok | QMessageBox::Cancel, window());
+        ask.setDefaultButton(QMessageBox::Ok);
+        if (ask.exec() == QMessageBox::Ok) WriteBoard(path);
+    } else {
+        WriteBoard(path);
+    }
+}
+
+void FrmFiles::WriteBoard(const QString& fileName) {
+    const std::string text =
+        formatBoard(FrmMain::get().PuzzleNumber, FrmLogic::get().board.CellState);
+    // Written aside and renamed over the old file, so a failed save leaves it
+    // whole; a failure is not reported.
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.commit();
+    }
+    PickedFromList = false;
+}
+
+void FrmFiles::CancelButton_Click() {
+    FileMode = 0;
+    unload();
+}
+
+void FrmFiles::refuse(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window());
+    box.exec();
+}
 
 } // namespace zlp

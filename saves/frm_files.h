@@ -1,10 +1,21 @@
 // The file chooser: names the file to save a board to or to reopen one from.
+// Its drive, directory and file lists start on the process's working
+// directory and move on their own; the working directory never changes, so
+// the board still finds its pictures.
 #pragma once
 
 #include "board/grid.h"
+#include "saves/board_file.h"
 #include "ui/form.h"
 
 #include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
 namespace zlp {
 
 class FrmFiles : public ui::Form<FrmFiles> {
@@ -18,9 +29,43 @@ public:
     // the last saved board, as read (the replay applies only 0, 1 and 2).
     std::array<long long, kCellCount> SavedCell{};
 
+    // True when a file of that name exists; directories and hidden files do not count.
+    static bool FileExists(const QString& name);
+
+    // The directory the directory list shows; loads the window.
+    QString shownDirectory();
+
+    void drvList_Change();
+    void dirList_Change();
+    void filList_Click();
+    void TxtFileName_Change();
+    void OKButton_Click();
+    void CancelButton_Click();
+
 protected:
     ui::WindowSpec spec() const override;
     void build(QWidget& w) override;
+    void Form_Load() override;
+    void closeBox() override { CancelButton_Click(); }
+
+private:
+    // Shows dir in the directory list (the path down to it, then its
+    // subdirectories) and, through dirList_Change, its files in the file list.
+    void openDirectory(const QString& dir);
+    // Puts the drive list on the volume that holds the shown directory.
+    void selectDriveOfShownDirectory();
+    QString filePath() const;
+    void openPath();
+    void savePath();
+    void ConfirmAndSave();
+    void WriteBoard(const QString& fileName);
+    // A refusal or error: exclamation icon, OK button, over this window.
+    void refuse(const QString& text, const QString& title);
+
+    QString ChosenName;
+    bool PickedFromList = false;
+    // Meaningful only while the window is loaded.
+    QString shownDir_;
 };
 
 } // namespace zlp

@@ -1,0 +1,118 @@
+// Drives the file chooser through its controls, the way a player would:
+// double-clicks in the directory list, clicks in the file list, typing, OK.
+#pragma once
+
+#include "saves/frm_files.h"
+
+#include "modal_driver.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+namespace zlp::test {
+
+inline QListWidgetItem* listEntry(QListWidget* list, const QString& text) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().trimmed() == text) return list->item(i);
+    return nullptr;
+}
+
+inline QListWidgetItem* dirEntry(QListWidget* dirs, const QString& path) {
+    for (int i = 0; i < dirs->count(); ++i)
+        if (dirs->item(i)->data(Qt::UserRole).toString() == path) return dirs->item(i);
+    return nullptr;
+}
+
+inline void clickEntry(QListWidget* list, QListWidgetItem* item, bool twice = false) {
+    list->scrollToItem(item);
+    const QPoint at = list->visualItemRect(item).center();
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Moves the directory list to target by double-clicks: up to the root, then
+// down one directory at a time. False when some step is missing from the list.
+inline bool openDirectory(QWidget* chooser, const QString& target) {
+    auto* dirs = chooser->findChild<QListWidget*>(QStringLiteral("dirList"));
+    const QString goal = QDir(target).absolutePath();
+    for (int step = 0; step < 64; ++step) {
+        const QString shown = FrmFiles::get().shownDirectory();
+        if (shown == goal) return true;
+        const QString prefix = shown.endsWith(QLatin1Char('/')) ? shown : shown + QLatin1Char('/');
+        QString next = QStringLiteral("/");
+        if (goal.startsWith(prefix))
+            next = prefix + goal.mid(prefix.size()).section(QLatin1Char('/'), 0, 0);
+        QListWidgetItem* item = dirEntry(dirs, next);
+        if (!item) return false;
+        clickEntry(dirs, item, true);
+    }
+    return false;
+}
+
+inline bool pickFile(QWidget* chooser, const QString& name) {
+    auto* files = chooser->findChild<QListWidget*>(QStringLiteral("filList"));
+    QListWidgetItem* item = listEntry(files, name);
+    if (!item) return false;
+    clickEntry(files, item);
+    return true;
+}
+
+inline void typeName(QWidget* chooser, const QString& text) {
+    auto* box = chooser->findChild<QLineEdit*>(QStringLiteral("TxtFileName"));
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+}
+
+inline void pressButton(QWidget* window, const QString& name) {
+    QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
+}
+
+// The next message box; a box that act left open (a failed check) is closed,
+// so a failing test does not hang.
+inline void onMessageBox(std::function<void(QMessageBox*)> act) {
+    whenMessageBox([act](QMessageBox* box) {
+        act(box);
+        if (box->isVisible()) box->reject();
+    });
+}
+
+// Runs act on the window of the next modal showing of that name; when act
+// leaves it open after a failed check, the window is closed.
+inline void onWindow(const QString& name, std::function<void(QWidget*)> act) {
+    whenModal(name, [act](QWidget* w) {
+        act(w);
+        if (QTest::currentTestFailed() && w->isVisible()) w->close();
+    });
+}
+
+// Watches window for a message box coming up within waitMs; one that does is
+// closed and counted. Read the count after the steps that must not show one.
+inline std::shared_ptr<int> countMessageBoxes(QWidget* window, int waitMs = 1000) {
+    auto seen = std::make_shared<int>(0);
+    auto* timer = new QTimer(window);
+    timer->setInterval(10);
+    auto left = std::make_shared<int>(waitMs / 10);
+    QObject::connect(timer, &QTimer::timeout, [timer, seen, left] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++*seen;
+            box->reject();
+        }
+        if (--*left <= 0) timer->deleteLater();
+    });
+    timer->start();
+    return seen;
+}
+
+} // namespace zlp::test
