@@ -46,8 +46,7 @@ inline void whenModal(std::function<bool(QWidget*)> match, std::function<void(QW
 // The next modal window with this objectName ("FrmLogic", "FrmFiles"...).
 inline void whenModal(const QString& name, std::function<void(QWidget*)> act,
                       int timeoutMs = 5000) {
-    whenModal([name](QWidget* w) { return w->objectName() == name; }, std::move(act),
-              timeoutMs);
+    whenModal([name](QWidget* w) { return w->objectName() == name; }, std::move(act), timeoutMs);
 }
 
 // The next message box; act gets it to read its text and press a button.

@@ -8,6 +8,9 @@ bash "$root/tools/deps.sh"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
+echo "== source layout follows .clang-format"
+(cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
+
 echo "== build and test"
 cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZLP_WERROR=ON -DZLP_FUZZ=ON >/dev/null
 cmake --build "$root/build-test" -j"$jobs"

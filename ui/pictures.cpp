@@ -53,7 +53,10 @@ QString resolvePicturePath(const QString& windowsPath) {
 }
 
 std::optional<QPixmap> loadPictureFile(const QString& windowsPath) {
-    QImageReader reader(resolvePicturePath(windowsPath));
+    const QString path = resolvePicturePath(windowsPath);
+    // Naming the format spares the reader from sniffing the file through every plugin.
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setDecideFormatFromContent(false);
     const QImage image = reader.read();
     if (image.isNull()) return std::nullopt;
     return QPixmap::fromImage(image);

@@ -13,43 +13,34 @@ PuzzleSource puzzle02() {
         {"Den", "Kitchen", "Playroom", "Attic", "Basement"},
     }};
     p.solution = {{{1, 4, 2, 3}, {2, 1, 5, 4}, {3, 5, 3, 1}, {4, 2, 1, 5}, {5, 3, 4, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Cody watched his show in neither the",
-          "   playroom nor the basement, and",
-          "   Alfie wasn't in the basement",
-          "   either."},
+        {{"*Cody watched his show in neither the", "   playroom nor the basement, and",
+          "   Alfie wasn't in the basement", "   either."},
          allOf({neither({"Playroom", "Basement"}, "Cody"), differ("Alfie", "Basement")})},
-        {{"*Bianca watched her show up in the",
-          "   attic.  Neither she nor Cody",
+        {{"*Bianca watched her show up in the", "   attic.  Neither she nor Cody",
           "   watched Space Pups."},
          allOf({same("Bianca", "Attic"), neither({"Bianca", "Cody"}, "Space Pups")})},
-        {{"*Neither Daisy nor Emmett watched",
-          "   Mighty Moose, and neither Mighty",
-          "   Moose nor Pirate Pals was on in the",
-          "   attic."},
+        {{"*Neither Daisy nor Emmett watched", "   Mighty Moose, and neither Mighty",
+          "   Moose nor Pirate Pals was on in the", "   attic."},
          allOf({neither({"Daisy", "Emmett"}, "Mighty Moose"),
                 neither({"Mighty Moose", "Pirate Pals"}, "Attic")})},
-        {{"*Of the children who had the pretzels",
-          "   and the grapes, one sat in the",
-          "   kitchen and the other in the",
-          "   basement.  Of those who had the",
-          "   grapes and the popcorn, one watched",
-          "   Pirate Pals and the other Fairy",
+        {{"*Of the children who had the pretzels", "   and the grapes, one sat in the",
+          "   kitchen and the other in the", "   basement.  Of those who had the",
+          "   grapes and the popcorn, one watched", "   Pirate Pals and the other Fairy",
           "   Forest."},
          allOf({oneEach("Pretzels", "Grapes", "Kitchen", "Basement"),
                 oneEach("Grapes", "Popcorn", "Pirate Pals", "Fairy Forest")})},
-        {{"*Neither Alfie nor Emmett ate the",
-          "   cookies, and Emmett was in neither",
+        {{"*Neither Alfie nor Emmett ate the", "   cookies, and Emmett was in neither",
           "   the attic nor the basement."},
-         allOf({neither({"Alfie", "Emmett"}, "Cookies"),
-                neither({"Attic", "Basement"}, "Emmett")})},
-        {{"*Of Daisy and Emmett, one watched",
-          "   Pirate Pals and the other Robo",
-          "   Ranch.  Neither Mighty Moose nor",
-          "   Pirate Pals was on in the basement."},
+         allOf(
+             {neither({"Alfie", "Emmett"}, "Cookies"), neither({"Attic", "Basement"}, "Emmett")})},
+        {{"*Of Daisy and Emmett, one watched", "   Pirate Pals and the other Robo",
+          "   Ranch.  Neither Mighty Moose nor", "   Pirate Pals was on in the basement."},
          allOf({oneEach("Daisy", "Emmett", "Pirate Pals", "Robo Ranch"),
                 neither({"Mighty Moose", "Pirate Pals"}, "Basement")})},
     };
+    // clang-format on
     p.introPieces = {
         "Last Friday evening, Greta Lindqvist babysat the five Hollister children while their "
         "parents were at a wedding.  After supper each child took a different snack (popcorn, "

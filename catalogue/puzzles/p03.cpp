@@ -14,39 +14,32 @@ PuzzleSource puzzle03() {
     }};
     p.solution = {{{1, 3, 4, 2}, {2, 5, 1, 4}, {3, 1, 5, 3}, {4, 4, 2, 5}, {5, 2, 3, 1}}};
     p.cluesStartWithBlankLine = true;
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Kelsey lives on Birch Lane.  Her",
-          "   lesson falls on the day just before",
+        {{"*Kelsey lives on Birch Lane.  Her", "   lesson falls on the day just before",
           "   or just after the violin lesson."},
          allOf({same("Kelsey", "Birch Lane"), nextTo("Kelsey", "Violin", 1)})},
-        {{"*Of the two students who live on",
-          "   Harbor Road and Quarry Street, one",
-          "   is Gavin and the other Ingrid.",
-          "   Neither Gavin nor Kelsey has a",
+        {{"*Of the two students who live on", "   Harbor Road and Quarry Street, one",
+          "   is Gavin and the other Ingrid.", "   Neither Gavin nor Kelsey has a",
           "   lesson on Friday."},
          allOf({oneEach("Harbor Road", "Quarry Street", "Gavin", "Ingrid"),
                 neither({"Gavin", "Kelsey"}, "Friday")})},
-        {{"*Gavin has his lesson on Tuesday.",
-          "   Jasper's lesson and Harriet's are",
+        {{"*Gavin has his lesson on Tuesday.", "   Jasper's lesson and Harriet's are",
           "   not on neighboring days."},
          allOf({same("Gavin", "Tuesday"), notNextTo("Jasper", "Harriet", 1)})},
-        {{"*Neither the Monday lesson nor the",
-          "   Friday one is on Maple Avenue, and",
+        {{"*Neither the Monday lesson nor the", "   Friday one is on Maple Avenue, and",
           "   neither of them is a piano lesson."},
          allOf({neither({"Monday", "Friday"}, "Maple Avenue"),
                 neither({"Monday", "Friday"}, "Piano")})},
-        {{"*Harriet plays either the violin or",
-          "   the piano.  Of the Monday and",
-          "   Thursday students, one plays the",
-          "   violin and the other the clarinet."},
+        {{"*Harriet plays either the violin or", "   the piano.  Of the Monday and",
+          "   Thursday students, one plays the", "   violin and the other the clarinet."},
          allOf({oneOf("Harriet", {"Violin", "Piano"}),
                 oneEach("Monday", "Thursday", "Violin", "Clarinet")})},
-        {{"*Kelsey is learning either the flute",
-          "   or the cello.  The lesson on Harbor",
-          "   Road comes exactly two days after",
-          "   the flute lesson."},
+        {{"*Kelsey is learning either the flute", "   or the cello.  The lesson on Harbor",
+          "   Road comes exactly two days after", "   the flute lesson."},
          allOf({oneOf("Kelsey", {"Flute", "Cello"}), moreBy("Harbor Road", "Flute", 1, 2)})},
     };
+    // clang-format on
     p.introPieces = {
         "Odette Pennington teaches music in her students' own homes.  Last week she gave one "
         "lesson on each weekday from Monday to Friday, each to a different student (Gavin, "

@@ -14,40 +14,31 @@ PuzzleSource puzzle04() {
     }};
     p.values[3] = {10000, 20000, 30000, 40000, 50000}; // dollars
     p.solution = {{{1, 2, 4, 3}, {2, 4, 1, 5}, {3, 1, 3, 1}, {4, 5, 2, 4}, {5, 3, 5, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Delia's money was an inheritance.  Of",
-          "   Clement and Delia, one was at the",
-          "   office and the other at the",
-          "   airport."},
+        {{"*Delia's money was an inheritance.  Of", "   Clement and Delia, one was at the",
+          "   office and the other at the", "   airport."},
          allOf({same("Delia", "Inheritance"), oneEach("Clement", "Delia", "Office", "Airport")})},
-        {{"*The lottery winner was neither in the",
-          "   hospital nor at the office.  The",
-          "   one at the office got $30,000 more",
-          "   than Clement."},
-         allOf({neither({"Hospital", "Office"}, "Lottery"),
-                moreBy("Office", "Clement", 4, 30000)})},
-        {{"*Clement was either at the airport or",
-          "   in the diner.  Neither the one at",
-          "   the airport nor the one at the",
-          "   office won the sweepstakes."},
+        {{"*The lottery winner was neither in the", "   hospital nor at the office.  The",
+          "   one at the office got $30,000 more", "   than Clement."},
+         allOf(
+             {neither({"Hospital", "Office"}, "Lottery"), moreBy("Office", "Clement", 4, 30000)})},
+        {{"*Clement was either at the airport or", "   in the diner.  Neither the one at",
+          "   the airport nor the one at the", "   office won the sweepstakes."},
          allOf({oneOf("Clement", {"Airport", "Diner"}),
                 neither({"Airport", "Office"}, "Sweepstakes")})},
-        {{"*When her good news arrived, Eunice",
-          "   was neither waiting at the airport",
+        {{"*When her good news arrived, Eunice", "   was neither waiting at the airport",
           "   nor lying on the beach."},
          neither({"Airport", "Beach"}, "Eunice")},
-        {{"*Delia was neither at the airport nor",
-          "   on the beach either.  The lottery",
-          "   paid $20,000 more than the airport",
-          "   windfall."},
+        {{"*Delia was neither at the airport nor", "   on the beach either.  The lottery",
+          "   paid $20,000 more than the airport", "   windfall."},
          allOf({neither({"Airport", "Beach"}, "Delia"), moreBy("Lottery", "Airport", 4, 20000)})},
-        {{"*Bernard got $30,000 more than the one",
-          "   in the diner.  Of Bernard and",
-          "   Delia, one won on a game show and",
-          "   the other had an inheritance."},
+        {{"*Bernard got $30,000 more than the one", "   in the diner.  Of Bernard and",
+          "   Delia, one won on a game show and", "   the other had an inheritance."},
          allOf({moreBy("Bernard", "Diner", 4, 30000),
                 oneEach("Bernard", "Delia", "Game Show", "Inheritance")})},
     };
+    // clang-format on
     p.introPieces = {
         "Five neighbors on Larkspur Drive each came into some unexpected money this year, and "
         "each heard the happy news in a different place: at the airport, on the beach, in a "

@@ -14,36 +14,29 @@ PuzzleSource puzzle06() {
     }};
     p.values[2] = {36, 41, 47, 52, 58}; // miles per hour
     p.solution = {{{1, 3, 4, 2}, {2, 2, 1, 1}, {3, 1, 5, 3}, {4, 5, 2, 5}, {5, 4, 3, 4}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The driver of the pickup truck was",
-          "   clocked at exactly 6 miles an hour",
+        {{"*The driver of the pickup truck was", "   clocked at exactly 6 miles an hour",
           "   faster than Delphine."},
          moreBy("Pickup", "Delphine", 3, 6)},
-        {{"*Hector, who was not stopped on Canal",
-          "   Road, was going slower than the",
+        {{"*Hector, who was not stopped on Canal", "   Road, was going slower than the",
           "   driver of the sports car."},
          allOf({differ("Hector", "Canal Road"), before("Hector", "Sports Car", 3)})},
-        {{"*Of the motorcycle rider and the",
-          "   speeder pulled over on Quarry Road,",
-          "   one is Delphine and the other was",
-          "   doing 41 mph."},
+        {{"*Of the motorcycle rider and the", "   speeder pulled over on Quarry Road,",
+          "   one is Delphine and the other was", "   doing 41 mph."},
          allOf({differ("Motorcycle", "Quarry Road"),
                 oneEach("Motorcycle", "Quarry Road", "Delphine", "41 mph")})},
-        {{"*The vehicle stopped on Orchard Way",
-          "   was going faster than the minivan",
-          "   but slower than the one stopped on",
-          "   Fenwick Lane."},
+        {{"*The vehicle stopped on Orchard Way", "   was going faster than the minivan",
+          "   but slower than the one stopped on", "   Fenwick Lane."},
          allOf({after("Orchard Way", "Minivan", 3), before("Orchard Way", "Fenwick Lane", 3)})},
-        {{"*Marlon, who was pulled over on",
-          "   Quarry Road, was not the one at the",
+        {{"*Marlon, who was pulled over on", "   Quarry Road, was not the one at the",
           "   wheel of the minivan."},
          allOf({same("Marlon", "Quarry Road"), differ("Marlon", "Minivan")})},
-        {{"*The five speeders were Odessa, the",
-          "   convertible's driver, the one",
-          "   doing 58 mph, the one stopped on",
-          "   Canal Road and the minivan driver."},
+        {{"*The five speeders were Odessa, the", "   convertible's driver, the one",
+          "   doing 58 mph, the one stopped on", "   Canal Road and the minivan driver."},
          allDifferent({"Odessa", "Convertible", "58 mph", "Canal Road", "Minivan"})},
     };
+    // clang-format on
     p.introPieces = {
         "On a busy Friday afternoon the traffic officers of Larkfield pulled over five speeders,",
         "each on a different street of the town: Alder Street, Canal Road, Fenwick Lane, "

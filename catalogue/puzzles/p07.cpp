@@ -13,29 +13,25 @@ PuzzleSource puzzle07() {
         {"Quilting", "Basketry", "Pottery", "Woodcarving", "Candlemaking"},
     }};
     p.solution = {{{1, 3, 2, 3}, {2, 5, 4, 1}, {3, 1, 1, 4}, {4, 4, 5, 5}, {5, 2, 3, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The quilter finished exactly two",
-          "   places behind Agatha."},
+        {{"*The quilter finished exactly two", "   places behind Agatha."},
          moreBy("Quilting", "Agatha", 3, 2)},
-        {{"*Ashcombe, the woodcarver, finished",
-          "   ahead of Ephraim."},
+        {{"*Ashcombe, the woodcarver, finished", "   ahead of Ephraim."},
          allOf({same("Ashcombe", "Woodcarving"), before("Ashcombe", "Ephraim", 3)})},
-        {{"*Of Dorothea and Thistle, one made",
-          "   the candles and the other was",
+        {{"*Of Dorothea and Thistle, one made", "   the candles and the other was",
           "   placed 4th."},
          allOf({differ("Dorothea", "Thistle"),
                 oneEach("Dorothea", "Thistle", "Candlemaking", "4th Place")})},
-        {{"*Bronwyn finished exactly three",
-          "   places behind Cornelius."},
+        {{"*Bronwyn finished exactly three", "   places behind Cornelius."},
          moreBy("Bronwyn", "Cornelius", 3, 3)},
-        {{"*Kettering placed one place ahead of",
-          "   Fairweather."},
+        {{"*Kettering placed one place ahead of", "   Fairweather."},
          moreBy("Fairweather", "Kettering", 3, 1)},
-        {{"*The five were Cornelius, Kettering,",
-          "   the basket maker, the one placed",
+        {{"*The five were Cornelius, Kettering,", "   the basket maker, the one placed",
           "   5th and the quilter."},
          allDifferent({"Cornelius", "Kettering", "Basketry", "5th Place", "Quilting"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.blankLinesBetweenClues = 2;
     p.introPieces = {

@@ -14,37 +14,28 @@ PuzzleSource puzzle08() {
     }};
     p.values[3] = {20, 23, 25, 28, 32}; // years of service
     p.solution = {{{1, 5, 2, 4}, {2, 2, 3, 1}, {3, 4, 5, 5}, {4, 1, 1, 3}, {5, 3, 4, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Marguerite served exactly two years",
-          "   longer than Drummond."},
+        {{"*Marguerite served exactly two years", "   longer than Drummond."},
          moreBy("Marguerite", "Drummond", 4, 2)},
-        {{"*The Coast Guard retiree, who is not",
-          "   Wexford, served longer than Gideon."},
+        {{"*The Coast Guard retiree, who is not", "   Wexford, served longer than Gideon."},
          allOf({differ("Coast Guard", "Wexford"), after("Coast Guard", "Gideon", 4)})},
-        {{"*Harriet served in neither the Army",
-          "   nor the Navy."},
+        {{"*Harriet served in neither the Army", "   nor the Navy."},
          neither({"Army", "Navy"}, "Harriet")},
-        {{"*Of Calloway and the former Marine,",
-          "   one served 20 years and the other",
+        {{"*Of Calloway and the former Marine,", "   one served 20 years and the other",
           "   23 years."},
          allOf({differ("Calloway", "Marines"),
                 oneEach("Calloway", "Marines", "20 Years", "23 Years")})},
-        {{"*Featherly served longer than",
-          "   Brannock."},
-         after("Featherly", "Brannock", 4)},
-        {{"*Silas, who is not Featherly, served",
-          "   fewer years than the Army veteran."},
+        {{"*Featherly served longer than", "   Brannock."}, after("Featherly", "Brannock", 4)},
+        {{"*Silas, who is not Featherly, served", "   fewer years than the Army veteran."},
          allOf({differ("Silas", "Featherly"), before("Silas", "Army", 4)})},
-        {{"*Calloway, who is not Silas, served",
-          "   exactly eight years less than",
-          "   Wexford."},
+        {{"*Calloway, who is not Silas, served", "   exactly eight years less than", "   Wexford."},
          allOf({differ("Calloway", "Silas"), moreBy("Wexford", "Calloway", 4, 8)})},
-        {{"*The five are Lucius, Drummond, the",
-          "   Air Force veteran, the one who",
-          "   served 28 years and the Army",
-          "   veteran."},
+        {{"*The five are Lucius, Drummond, the", "   Air Force veteran, the one who",
+          "   served 28 years and the Army", "   veteran."},
          allDifferent({"Lucius", "Drummond", "Air Force", "28 Years", "Army"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five veterans were honored at the Ridgeford town hall last Saturday as they retired "

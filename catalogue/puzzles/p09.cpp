@@ -13,36 +13,29 @@ PuzzleSource puzzle09() {
         {"Port Ellery", "Marrowfield", "Ashbury Falls", "Kestrel Bay", "Dunmore"},
     }};
     p.solution = {{{1, 4, 3, 4}, {2, 1, 5, 1}, {3, 5, 2, 5}, {4, 2, 4, 2}, {5, 3, 1, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Lorna appeared on Coffee Hour the",
-          "   day after her interview with",
+        {{"*Lorna appeared on Coffee Hour the", "   day after her interview with",
           "   Tamsin Ruiz."},
          moreBy("Coffee Hour", "Tamsin Ruiz", 1, 1)},
-        {{"*Of Daybreak and the show that is",
-          "   made in Dunmore, one is hosted by",
-          "   Tamsin Ruiz and the other had",
-          "   Lorna on Tuesday."},
+        {{"*Of Daybreak and the show that is", "   made in Dunmore, one is hosted by",
+          "   Tamsin Ruiz and the other had", "   Lorna on Tuesday."},
          allOf({differ("Daybreak", "Dunmore"),
                 oneEach("Daybreak", "Dunmore", "Tamsin Ruiz", "Tuesday")})},
-        {{"*Rollo Vance, who does not host",
-          "   Night Owls, had Lorna on his show",
-          "   later in the week than the",
-          "   Marrowfield show did."},
+        {{"*Rollo Vance, who does not host", "   Night Owls, had Lorna on his show",
+          "   later in the week than the", "   Marrowfield show did."},
          allOf({differ("Rollo Vance", "Night Owls"), after("Rollo Vance", "Marrowfield", 1)})},
-        {{"*Lorna travelled to Port Ellery on",
-          "   the very next day after her visit",
+        {{"*Lorna travelled to Port Ellery on", "   the very next day after her visit",
           "   to Kestrel Bay."},
          moreBy("Port Ellery", "Kestrel Bay", 1, 1)},
-        {{"*Nell Kasprak did not interview",
-          "   Lorna on the day before or the day",
+        {{"*Nell Kasprak did not interview", "   Lorna on the day before or the day",
           "   after Wade Lund did."},
          notNextTo("Nell Kasprak", "Wade Lund", 1)},
-        {{"*The five shows were Monday's, the",
-          "   one Wade Lund hosts, Town Square,",
-          "   the one in Marrowfield and the one",
-          "   in Ashbury Falls."},
+        {{"*The five shows were Monday's, the", "   one Wade Lund hosts, Town Square,",
+          "   the one in Marrowfield and the one", "   in Ashbury Falls."},
          allDifferent({"Monday", "Wade Lund", "Town Square", "Marrowfield", "Ashbury Falls"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introStartsWithLineBreak = false;
     p.introPieces = {

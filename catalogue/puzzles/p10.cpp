@@ -14,32 +14,27 @@ PuzzleSource puzzle10() {
     }};
     p.values[1] = {23, 26, 29, 31, 34}; // years of age
     p.solution = {{{1, 3, 3, 5}, {2, 5, 1, 3}, {3, 1, 5, 2}, {4, 4, 2, 1}, {5, 2, 4, 4}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The woman drinking the rum and coke",
-          "   is exactly five years older than",
+        {{"*The woman drinking the rum and coke", "   is exactly five years older than",
           "   Bettina."},
          moreBy("Rum && Coke", "Bettina", 2, 5)},
-        {{"*The woman with curly hair is exactly",
-          "   three years older than the one with",
+        {{"*The woman with curly hair is exactly", "   three years older than the one with",
           "   straight hair."},
          moreBy("Curly", "Straight", 2, 3)},
-        {{"*Of Juno and the margarita drinker,",
-          "   one wears a pixie cut and the",
+        {{"*Of Juno and the margarita drinker,", "   one wears a pixie cut and the",
           "   other is 31."},
          allOf(
              {differ("Juno", "Margarita"), oneEach("Juno", "Margarita", "Pixie Cut", "31 Years")})},
-        {{"*Tilly, whose hair is not wavy, is",
-          "   older than Juno."},
+        {{"*Tilly, whose hair is not wavy, is", "   older than Juno."},
          allOf({differ("Tilly", "Wavy"), after("Tilly", "Juno", 2)})},
-        {{"*The sangria drinker is older than",
-          "   Tilly but younger than Ramona."},
+        {{"*The sangria drinker is older than", "   Tilly but younger than Ramona."},
          allOf({after("Sangria", "Tilly", 2), before("Sangria", "Ramona", 2)})},
-        {{"*The five friends are Ramona, the",
-          "   29-year-old, the woman with curly",
-          "   hair, the one with braids and the",
-          "   one sipping a martini."},
+        {{"*The five friends are Ramona, the", "   29-year-old, the woman with curly",
+          "   hair, the one with braids and the", "   one sipping a martini."},
          allDifferent({"Ramona", "29 Years", "Curly", "Braided", "Martini"})},
     };
+    // clang-format on
     p.blankLinesBetweenClues = 2;
     p.introPieces = {
         "Five old school friends (Bettina, Carys, Juno, Ramona and Tilly) met up on Saturday for "

@@ -14,37 +14,30 @@ PuzzleSource puzzle11() {
     }};
     p.values[3] = {50, 75, 100, 120, 150}; // hours of service
     p.solution = {{{1, 3, 5, 3}, {2, 2, 3, 1}, {3, 4, 1, 5}, {4, 1, 2, 4}, {5, 5, 4, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The vandal was sentenced to exactly",
-          "   20 hours more than Anders."},
+        {{"*The vandal was sentenced to exactly", "   20 hours more than Anders."},
          moreBy("Vandalism", "Anders", 4, 20)},
-        {{"*Of Gus and the person who works at",
-          "   the food bank, one was charged with",
-          "   jaywalking and the other must serve",
-          "   150 hours."},
+        {{"*Of Gus and the person who works at", "   the food bank, one was charged with",
+          "   jaywalking and the other must serve", "   150 hours."},
          allOf(
              {differ("Gus", "Food Bank"), oneEach("Gus", "Food Bank", "Jaywalking", "150 Hours")})},
-        {{"*Beatrix, who was not charged with",
-          "   shoplifting, got fewer hours than",
+        {{"*Beatrix, who was not charged with", "   shoplifting, got fewer hours than",
           "   the soup kitchen helper."},
          allOf({differ("Beatrix", "Shoplifting"), before("Beatrix", "Soup Kitchen", 4)})},
-        {{"*The library volunteer got more hours",
-          "   than the trespasser but fewer than",
+        {{"*The library volunteer got more hours", "   than the trespasser but fewer than",
           "   the shoplifter."},
          allOf({after("Library", "Trespassing", 4), before("Library", "Shoplifting", 4)})},
-        {{"*Gus was given fewer hours to serve",
-          "   than the person placed at the",
+        {{"*Gus was given fewer hours to serve", "   than the person placed at the",
           "   senior center."},
          before("Gus", "Senior Center", 4)},
-        {{"*The litterer must serve exactly 25",
-          "   hours less than the jaywalker."},
+        {{"*The litterer must serve exactly 25", "   hours less than the jaywalker."},
          moreBy("Jaywalking", "Littering", 4, 25)},
-        {{"*The five are Fenella, the trespasser,",
-          "   the one at the city park, the one",
-          "   given 75 hours and the food bank",
-          "   volunteer."},
+        {{"*The five are Fenella, the trespasser,", "   the one at the city park, the one",
+          "   given 75 hours and the food bank", "   volunteer."},
          allDifferent({"Fenella", "Trespassing", "City Park", "75 Hours", "Food Bank"})},
     };
+    // clang-format on
     p.introPieces = {
         "Judge Wilhelmina Ostrander of the Brackenridge municipal court sentenced five first "
         "offenders to community service this month instead of fines.",

@@ -14,34 +14,27 @@ PuzzleSource puzzle12() {
     }};
     p.values[1] = {42, 48, 55, 61, 70}; // feet
     p.solution = {{{1, 3, 4, 4}, {2, 1, 5, 3}, {3, 5, 2, 5}, {4, 2, 1, 2}, {5, 4, 3, 1}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The surgeon's yacht is exactly 13",
-          "   feet longer than the Blue Heron."},
+        {{"*The surgeon's yacht is exactly 13", "   feet longer than the Blue Heron."},
          moreBy("Surgeon", "Blue Heron", 2, 13)},
-        {{"*Of the Marigold and the yacht that",
-          "   belongs to Desmond, one is owned by",
-          "   the novelist and the other is 70",
-          "   feet long."},
+        {{"*Of the Marigold and the yacht that", "   belongs to Desmond, one is owned by",
+          "   the novelist and the other is 70", "   feet long."},
          allOf({differ("Marigold", "Desmond"),
                 oneEach("Marigold", "Desmond", "Novelist", "70 Feet")})},
-        {{"*Cordelia's yacht, which is not the",
-          "   Tempest, is shorter than the",
-          "   banker's."},
+        {{"*Cordelia's yacht, which is not the", "   Tempest, is shorter than the", "   banker's."},
          allOf({differ("Cordelia", "Tempest"), before("Cordelia", "Banker", 2)})},
-        {{"*The architect's yacht is longer",
-          "   than Rosalind's but shorter than",
+        {{"*The architect's yacht is longer", "   than Rosalind's but shorter than",
           "   the Tempest."},
          allOf({after("Architect", "Rosalind", 2), before("Architect", "Tempest", 2)})},
-        {{"*The Tempest is exactly six feet",
-          "   longer than the yacht that belongs",
+        {{"*The Tempest is exactly six feet", "   longer than the yacht that belongs",
           "   to the banker."},
          moreBy("Tempest", "Banker", 2, 6)},
-        {{"*The five yachts are the Windward",
-          "   Lass, the one Ignatius owns, the",
-          "   42-footer, the banker's yacht and",
-          "   the architect's."},
+        {{"*The five yachts are the Windward", "   Lass, the one Ignatius owns, the",
+          "   42-footer, the banker's yacht and", "   the architect's."},
          allDifferent({"Windward Lass", "Ignatius", "42 Feet", "Banker", "Architect"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five yachts are moored along the visitors' pier in Gullhaven marina this "

@@ -14,34 +14,28 @@ PuzzleSource puzzle13() {
     }};
     p.values[2] = {3, 10, 17, 24, 31}; // day of March
     p.solution = {{{1, 3, 3, 4}, {2, 5, 1, 5}, {3, 1, 4, 1}, {4, 4, 5, 3}, {5, 2, 2, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Barrett and his wife were on the air",
-          "   exactly two weeks before the couple",
-          "   who won the safari, who aired one",
-          "   week before Cyrus and his wife."},
+        {{"*Barrett and his wife were on the air", "   exactly two weeks before the couple",
+          "   who won the safari, who aired one", "   week before Cyrus and his wife."},
          allOf({moreBy("Safari", "Barrett", 3, 14), moreBy("Cyrus", "Safari", 3, 7)})},
-        {{"*Imogen and her husband won the ski",
-          "   trip; their show aired some time",
+        {{"*Imogen and her husband won the ski", "   trip; their show aired some time",
           "   after the one with Fiona."},
          allOf({same("Imogen", "Ski Trip"), after("Imogen", "Fiona", 3)})},
-        {{"*Neither Alden nor Desmond is married",
-          "   to Julia, and neither of them won",
+        {{"*Neither Alden nor Desmond is married", "   to Julia, and neither of them won",
           "   the trip to Paris."},
          allOf({neither({"Alden", "Desmond"}, "Julia"), neither({"Alden", "Desmond"}, "Paris")})},
-        {{"*The couple who won the trip to",
-          "   Hawaii aired exactly three weeks",
-          "   before the couple who won the",
-          "   cruise."},
+        {{"*The couple who won the trip to", "   Hawaii aired exactly three weeks",
+          "   before the couple who won the", "   cruise."},
          moreBy("Cruise", "Hawaii", 3, 21)},
-        {{"*Of Everett and Desmond, one is",
-          "   married to Greta and the other won",
+        {{"*Of Everett and Desmond, one is", "   married to Greta and the other won",
           "   the ski trip."},
          oneEach("Everett", "Desmond", "Greta", "Ski Trip")},
-        {{"*Hazel and her husband faced the",
-          "   cameras exactly two weeks after",
+        {{"*Hazel and her husband faced the", "   cameras exactly two weeks after",
           "   Julia and her husband did."},
          moreBy("Hazel", "Julia", 3, 14)},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Every Saturday night in March, a television quiz show put one married couple against "

@@ -14,37 +14,29 @@ PuzzleSource puzzle14() {
     }};
     p.values[0] = {420, 440, 460, 480, 500}; // minutes after midnight
     p.solution = {{{1, 3, 2, 3}, {2, 5, 5, 1}, {3, 1, 4, 5}, {4, 4, 1, 2}, {5, 2, 3, 4}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The traveller who came by taxi, and",
-          "   who is flying Quillon Air, reached",
-          "   the terminal exactly forty minutes",
-          "   after the one who rode the train."},
+        {{"*The traveller who came by taxi, and", "   who is flying Quillon Air, reached",
+          "   the terminal exactly forty minutes", "   after the one who rode the train."},
          allOf({same("Taxi", "Quillon Air"), moreBy("Taxi", "Train", 1, 40)})},
-        {{"*The passenger bound for Lisbon",
-          "   pedalled in on a bicycle, some time",
-          "   after the Zephyra passenger but",
-          "   before the one bound for Chicago."},
+        {{"*The passenger bound for Lisbon", "   pedalled in on a bicycle, some time",
+          "   after the Zephyra passenger but", "   before the one bound for Chicago."},
          allOf({same("Lisbon", "Bicycle"), after("Lisbon", "Zephyra", 1),
                 before("Lisbon", "Chicago", 1)})},
-        {{"*Of the Ternwing passenger and the",
-          "   one who came by bus, one is flying",
+        {{"*Of the Ternwing passenger and the", "   one who came by bus, one is flying",
           "   to Oslo and the other to Chicago."},
          oneEach("Ternwing", "Bus", "Oslo", "Chicago")},
-        {{"*The one who is off to Madrid walked",
-          "   in exactly twenty minutes after the",
+        {{"*The one who is off to Madrid walked", "   in exactly twenty minutes after the",
           "   one who is off to Oslo."},
          moreBy("Madrid", "Oslo", 1, 20)},
-        {{"*The Corvid Air passenger came by",
-          "   neither train nor shuttle, and the",
-          "   traveller bound for Denver is not",
-          "   flying Zephyra."},
+        {{"*The Corvid Air passenger came by", "   neither train nor shuttle, and the",
+          "   traveller bound for Denver is not", "   flying Zephyra."},
          allOf({neither({"Train", "Shuttle"}, "Corvid Air"), differ("Denver", "Zephyra")})},
-        {{"*The shuttle dropped its passenger",
-          "   off exactly an hour before the bus",
-          "   brought in the one who is flying",
-          "   Aldervale."},
+        {{"*The shuttle dropped its passenger", "   off exactly an hour before the bus",
+          "   brought in the one who is flying", "   Aldervale."},
          allOf({same("Bus", "Aldervale"), moreBy("Bus", "Shuttle", 1, 60)})},
     };
+    // clang-format on
     p.introPieces = {
         "Early one morning five travellers arrived at Kelmsford airport, each by a different way: "
         "one came by taxi, one by bus, one by train, one on a bicycle and one on the hotel "

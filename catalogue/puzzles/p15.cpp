@@ -14,35 +14,29 @@ PuzzleSource puzzle15() {
     }};
     p.values[2] = {24, 31, 38, 45, 52}; // years
     p.solution = {{{1, 3, 3, 5}, {2, 4, 1, 1}, {3, 5, 5, 2}, {4, 1, 2, 3}, {5, 2, 4, 4}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The nurse, who is learning Swahili,",
-          "   is exactly seven years older than",
+        {{"*The nurse, who is learning Swahili,", "   is exactly seven years older than",
           "   Bertram."},
          allOf({same("Nurse", "Swahili"), moreBy("Nurse", "Bertram", 3, 7)})},
-        {{"*Annika is older than the nurse but",
-          "   younger than the architect."},
+        {{"*Annika is older than the nurse but", "   younger than the architect."},
          allOf({after("Annika", "Nurse", 3), before("Annika", "Architect", 3)})},
-        {{"*Of Clarissa and the pilot, one is",
-          "   the oldest of the five and the",
+        {{"*Of Clarissa and the pilot, one is", "   the oldest of the five and the",
           "   other is learning Korean."},
          allOf({differ("Clarissa", "Pilot"), oneEach("Clarissa", "Pilot", "52", "Korean")})},
-        {{"*The Portuguese student, who is not",
-          "   Annika, is exactly twenty-one years",
+        {{"*The Portuguese student, who is not", "   Annika, is exactly twenty-one years",
           "   older than the French student."},
          allOf({differ("Portuguese", "Annika"), moreBy("Portuguese", "French", 3, 21)})},
-        {{"*Dominic is younger than Eloise.",
-          "   Neither of those two is the one",
+        {{"*Dominic is younger than Eloise.", "   Neither of those two is the one",
           "   who is learning Japanese."},
          allOf({before("Dominic", "Eloise", 3), neither({"Dominic", "Eloise"}, "Japanese")})},
-        {{"*The lawyer, who is neither Dominic",
-          "   nor Eloise, is older than the",
-          "   chef."},
+        {{"*The lawyer, who is neither Dominic", "   nor Eloise, is older than the", "   chef."},
          allOf({neither({"Dominic", "Eloise"}, "Lawyer"), after("Lawyer", "Chef", 3)})},
-        {{"*The one learning Japanese is",
-          "   exactly fourteen years older than",
+        {{"*The one learning Japanese is", "   exactly fourteen years older than",
           "   the one learning Korean."},
          moreBy("Japanese", "Korean", 3, 14)},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "The evening classes at the Brackenford community college drew five new students this "

@@ -13,33 +13,28 @@ PuzzleSource puzzle16() {
         {"Football", "Cooking", "Music", "Astronomy", "Gardening"},
     }};
     p.solution = {{{1, 4, 2, 4}, {2, 3, 5, 1}, {3, 1, 3, 5}, {4, 5, 1, 2}, {5, 2, 4, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The letter to Kenya, which was all",
-          "   about astronomy, was written",
-          "   exactly two days before the one to",
-          "   Ingrid."},
+        {{"*The letter to Kenya, which was all", "   about astronomy, was written",
+          "   exactly two days before the one to", "   Ingrid."},
          allOf({same("Kenya", "Astronomy"), moreBy("Ingrid", "Kenya", 1, 2)})},
-        {{"*Of Mei and the pen pal in Iceland,",
-          "   one got the letter about cooking",
+        {{"*Of Mei and the pen pal in Iceland,", "   one got the letter about cooking",
           "   and the other got Tuesday's letter."},
          allOf({differ("Mei", "Iceland"), oneEach("Mei", "Iceland", "Cooking", "Tuesday")})},
-        {{"*Wren wrote to Kofi on a later day",
-          "   of the week than she wrote to her",
+        {{"*Wren wrote to Kofi on a later day", "   of the week than she wrote to her",
           "   pen pal in Chile."},
          after("Kofi", "Chile", 1)},
-        {{"*The letter about gardening went out",
-          "   the day after the one to Portugal",
+        {{"*The letter about gardening went out", "   the day after the one to Portugal",
           "   and the day before Saoirse's."},
          allOf({moreBy("Gardening", "Portugal", 1, 1), moreBy("Saoirse", "Gardening", 1, 1)})},
-        {{"*The letter to Vietnam was written",
-          "   later in the week than the one to",
+        {{"*The letter to Vietnam was written", "   later in the week than the one to",
           "   Saoirse."},
          after("Vietnam", "Saoirse", 1)},
-        {{"*Wren wrote about music some time",
-          "   later in the week than she wrote",
+        {{"*Wren wrote about music some time", "   later in the week than she wrote",
           "   to Ingrid."},
          after("Music", "Ingrid", 1)},
     };
+    // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
         "Twelve-year-old Wren keeps up with five pen pals, one each in Iceland, Kenya, Chile, "

@@ -13,36 +13,30 @@ PuzzleSource puzzle17() {
         {"Elmcrest", "Fairhollow", "Greywick", "Lindell", "Oakhurst"},
     }};
     p.solution = {{{1, 3, 5, 3}, {2, 5, 1, 5}, {3, 1, 4, 1}, {4, 4, 3, 4}, {5, 2, 2, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The student from Elmcrest, who built",
-          "   the robot arm, finished exactly two",
+        {{"*The student from Elmcrest, who built", "   the robot arm, finished exactly two",
           "   places behind Noor."},
          allOf({same("Elmcrest", "Robot Arm"), moreBy("Elmcrest", "Noor", 1, 2)})},
-        {{"*Of Tobias and the student from",
-          "   Lindell, one built the volcano and",
+        {{"*Of Tobias and the student from", "   Lindell, one built the volcano and",
           "   the other finished fourth."},
          allOf(
              {differ("Tobias", "Lindell"), oneEach("Tobias", "Lindell", "Volcano", "4th Place")})},
-        {{"*Lucas, who does not come from",
-          "   Greywick, placed lower than the",
+        {{"*Lucas, who does not come from", "   Greywick, placed lower than the",
           "   student who built the ant farm."},
          allOf({differ("Lucas", "Greywick"), after("Lucas", "Ant Farm", 1)})},
-        {{"*The solar oven came in last of all,",
-          "   exactly one place behind the",
+        {{"*The solar oven came in last of all,", "   exactly one place behind the",
           "   project from Lindell."},
          allOf({same("Solar Oven", "5th Place"), moreBy("Solar Oven", "Lindell", 1, 1)})},
-        {{"*Hattie did not build the ant farm,",
-          "   and the student from Oakhurst",
-          "   finished higher than the one from",
-          "   Fairhollow."},
+        {{"*Hattie did not build the ant farm,", "   and the student from Oakhurst",
+          "   finished higher than the one from", "   Fairhollow."},
          allOf({differ("Hattie", "Ant Farm"), before("Oakhurst", "Fairhollow", 1)})},
-        {{"*The water filter placed higher than",
-          "   the volcano, whose builder does not",
-          "   come from Greywick, and Tobias",
-          "   placed higher than Hattie."},
+        {{"*The water filter placed higher than", "   the volcano, whose builder does not",
+          "   come from Greywick, and Tobias", "   placed higher than Hattie."},
          allOf({before("Water Filter", "Volcano", 1), differ("Volcano", "Greywick"),
                 before("Tobias", "Hattie", 1)})},
     };
+    // clang-format on
     p.introPieces = {
         "The judges at the Larkspur Valley science fair have just pinned up the results: five "
         "students, Hattie, Lucas, Noor, Priya and Tobias, took 1st, 2nd, 3rd, 4th and 5th place.  "

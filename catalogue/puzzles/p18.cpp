@@ -13,36 +13,28 @@ PuzzleSource puzzle18() {
         {"Elections", "Floods", "Football", "Archaeology", "Fashion"},
     }};
     p.solution = {{{1, 4, 5, 2}, {2, 5, 2, 1}, {3, 1, 1, 4}, {4, 2, 4, 5}, {5, 3, 3, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The reporter in Cairo, who writes",
-          "   for the Tidewell Post, is covering",
-          "   either the archaeological dig or",
-          "   the floods."},
+        {{"*The reporter in Cairo, who writes", "   for the Tidewell Post, is covering",
+          "   either the archaeological dig or", "   the floods."},
          allOf({same("Cairo", "Tidewell Post"), oneOf("Cairo", {"Archaeology", "Floods"})})},
-        {{"*Of Dexter and the reporter from the",
-          "   Vellmoor Star, one is in Lima and",
+        {{"*Of Dexter and the reporter from the", "   Vellmoor Star, one is in Lima and",
           "   the other is covering elections."},
          allOf({differ("Dexter", "Vellmoor Star"),
                 oneEach("Dexter", "Vellmoor Star", "Lima", "Elections")})},
-        {{"*Bianca, who is covering the floods,",
-          "   is in neither Warsaw nor Nairobi."},
+        {{"*Bianca, who is covering the floods,", "   is in neither Warsaw nor Nairobi."},
          allOf({same("Bianca", "Floods"), neither({"Warsaw", "Nairobi"}, "Bianca")})},
-        {{"*Leona is not covering the football",
-          "   final, which is being written up",
-          "   for the Quill Gazette by a reporter",
-          "   who is not in Warsaw."},
+        {{"*Leona is not covering the football", "   final, which is being written up",
+          "   for the Quill Gazette by a reporter", "   who is not in Warsaw."},
          allOf({same("Football", "Quill Gazette"), differ("Football", "Warsaw"),
                 differ("Football", "Leona")})},
-        {{"*The fashion week is not being",
-          "   covered by Leona, by Tamsin or by",
-          "   Dexter."},
+        {{"*The fashion week is not being", "   covered by Leona, by Tamsin or by", "   Dexter."},
          neither({"Leona", "Tamsin", "Dexter"}, "Fashion")},
-        {{"*The five reporters are Oswin, the",
-          "   one in Hanoi, the Morning Lark's",
-          "   reporter, the one covering football",
-          "   and the one covering archaeology."},
+        {{"*The five reporters are Oswin, the", "   one in Hanoi, the Morning Lark's",
+          "   reporter, the one covering football", "   and the one covering archaeology."},
          allDifferent({"Oswin", "Hanoi", "Morning Lark", "Football", "Archaeology"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "The foreign desk of a busy news agency has five reporters out in the field this month: "

@@ -13,33 +13,28 @@ PuzzleSource puzzle19() {
         {"Malawi", "Haiti", "Yemen", "Nepal", "Bolivia"},
     }};
     p.solution = {{{1, 5, 3, 4}, {2, 2, 5, 2}, {3, 1, 1, 5}, {4, 4, 2, 1}, {5, 3, 4, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Dr. Solberg, who is not the doctor",
-          "   headed for Yemen, set off exactly",
-          "   two places after the doctor bound",
-          "   for Bolivia."},
+        {{"*Dr. Solberg, who is not the doctor", "   headed for Yemen, set off exactly",
+          "   two places after the doctor bound", "   for Bolivia."},
          allOf({differ("Solberg", "Yemen"), moreBy("Solberg", "Bolivia", 3, 2)})},
-        {{"*Of Josef and Dr. Kettleby, one flew",
-          "   out to Malawi and the other was the",
+        {{"*Of Josef and Dr. Kettleby, one flew", "   out to Malawi and the other was the",
           "   fourth to leave."},
          allOf({differ("Josef", "Kettleby"), oneEach("Josef", "Kettleby", "Malawi", "Fourth")})},
-        {{"*Elias, whose surname is not",
-          "   Kettleby, left some time after the",
+        {{"*Elias, whose surname is not", "   Kettleby, left some time after the",
           "   doctor who went to Nepal."},
          allOf({differ("Elias", "Kettleby"), after("Elias", "Nepal", 3)})},
-        {{"*Dr. Ivers is working in Haiti.",
-          "   Greer left before Dr. Ivers did,",
+        {{"*Dr. Ivers is working in Haiti.", "   Greer left before Dr. Ivers did,",
           "   and also before Maren."},
          allOf({same("Ivers", "Haiti"), before("Greer", "Ivers", 3), before("Greer", "Maren", 3)})},
-        {{"*Carmen's surname is not Halloran.",
-          "   The doctor bound for Yemen left",
+        {{"*Carmen's surname is not Halloran.", "   The doctor bound for Yemen left",
           "   right after Carmen did."},
          allOf({differ("Carmen", "Halloran"), moreBy("Yemen", "Carmen", 3, 1)})},
-        {{"*Dr. Marchetti, who is neither Carmen",
-          "   nor Maren, left exactly two places",
+        {{"*Dr. Marchetti, who is neither Carmen", "   nor Maren, left exactly two places",
           "   ahead of Dr. Kettleby."},
          allOf({neither({"Carmen", "Maren"}, "Marchetti"), moreBy("Kettleby", "Marchetti", 3, 2)})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five doctors from the Fernvale general hospital volunteered for a year with a medical "

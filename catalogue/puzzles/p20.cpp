@@ -13,33 +13,26 @@ PuzzleSource puzzle20() {
         {"Developer", "Sysadmin", "Data Analyst", "QA Tester", "Help Desk"},
     }};
     p.solution = {{{1, 4, 2, 2}, {2, 1, 5, 3}, {3, 5, 1, 4}, {4, 2, 4, 1}, {5, 3, 3, 5}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Talia landed a job at Quantivo,",
-          "   where she was taken on as a",
-          "   developer."},
+        {{"*Talia landed a job at Quantivo,", "   where she was taken on as a", "   developer."},
          allOf({same("Talia", "Quantivo"), same("Talia", "Developer")})},
-        {{"*Of the two graduates who joined",
-          "   Byteforge and Quantivo, one is",
-          "   the QA tester and the other has",
-          "   the surname Farrow."},
+        {{"*Of the two graduates who joined", "   Byteforge and Quantivo, one is",
+          "   the QA tester and the other has", "   the surname Farrow."},
          oneEach("Byteforge", "Quantivo", "QA Tester", "Farrow")},
-        {{"*Marcus went to his first day at",
-          "   work either as a data analyst or",
+        {{"*Marcus went to his first day at", "   work either as a data analyst or",
           "   as a developer."},
          oneOf("Marcus", {"Data Analyst", "Developer"})},
-        {{"*The graduate whose surname is",
-          "   Haskell has the first name Oskar."},
+        {{"*The graduate whose surname is", "   Haskell has the first name Oskar."},
          same("Oskar", "Haskell")},
-        {{"*Of Lindqvist and Haskell, one is",
-          "   Priya and the other took the job",
+        {{"*Of Lindqvist and Haskell, one is", "   Priya and the other took the job",
           "   offered by Nexalink."},
          oneEach("Lindqvist", "Haskell", "Priya", "Nexalink")},
-        {{"*The five graduates are Jun,",
-          "   Brennick, the one who joined",
-          "   Cloudmere, the developer and the",
-          "   graduate on the help desk."},
+        {{"*The five graduates are Jun,", "   Brennick, the one who joined",
+          "   Cloudmere, the developer and the", "   graduate on the help desk."},
          allDifferent({"Jun", "Brennick", "Cloudmere", "Developer", "Help Desk"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five friends who finished their computer science degrees together this spring have "

@@ -13,35 +13,29 @@ PuzzleSource puzzle21() {
         {"Car Crash", "Poisoned", "Kidnapped", "Plane Crash", "Amnesia"},
     }};
     p.solution = {{{1, 1, 3, 4}, {2, 2, 5, 2}, {3, 5, 1, 5}, {4, 3, 4, 1}, {5, 4, 2, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The doctor was written out of the",
-          "   show after the butler; the very",
-          "   next character to leave after the",
-          "   doctor was the heiress."},
+        {{"*The doctor was written out of the", "   show after the butler; the very",
+          "   next character to leave after the", "   doctor was the heiress."},
          allOf({after("Doctor", "Butler", 3), moreBy("Heiress", "Doctor", 3, 1)})},
-        {{"*Of Lorenzo and Savannah, one died",
-          "   in a car crash and the other was",
+        {{"*Of Lorenzo and Savannah, one died", "   in a car crash and the other was",
           "   the twin."},
          oneEach("Lorenzo", "Savannah", "Car Crash", "Twin")},
-        {{"*Blake was the doctor.  The",
-          "   character who was poisoned left",
+        {{"*Blake was the doctor.  The", "   character who was poisoned left",
           "   the show later than Blake did."},
          allOf({same("Blake", "Doctor"), after("Poisoned", "Blake", 3)})},
-        {{"*The kidnapping was the very next",
-          "   exit after the one that was",
+        {{"*The kidnapping was the very next", "   exit after the one that was",
           "   written as a case of amnesia."},
          moreBy("Kidnapped", "Amnesia", 3, 1)},
-        {{"*Lorenzo was written out of the",
-          "   show before Thaddeus was, and",
+        {{"*Lorenzo was written out of the", "   show before Thaddeus was, and",
           "   also before the heiress was."},
          allOf({before("Lorenzo", "Thaddeus", 3), before("Lorenzo", "Heiress", 3)})},
-        {{"*The five characters were Desiree,",
-          "   the doctor, the one who was",
-          "   kidnapped, the one who left in",
-          "   Mar 2005 and the one who left with",
+        {{"*The five characters were Desiree,", "   the doctor, the one who was",
+          "   kidnapped, the one who left in", "   Mar 2005 and the one who left with",
           "   amnesia."},
          allDifferent({"Desiree", "Doctor", "Kidnapped", "Mar 2005", "Amnesia"})},
     };
+    // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
         "For over ten years the daytime drama Harbor Lights kept its viewers guessing, and "

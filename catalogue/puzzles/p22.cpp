@@ -13,33 +13,27 @@ PuzzleSource puzzle22() {
         {"First", "Second", "Third", "Fourth", "Fifth"},
     }};
     p.solution = {{{1, 2, 5, 3}, {2, 5, 1, 1}, {3, 1, 2, 5}, {4, 4, 4, 2}, {5, 3, 3, 4}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The antiques expert took the",
-          "   microphone two turns after Quist",
+        {{"*The antiques expert took the", "   microphone two turns after Quist",
           "   and just before Marchetti."},
          allOf({moreBy("Antiques", "Quist", 4, 2), moreBy("Marchetti", "Antiques", 4, 1)})},
-        {{"*Cora answered the listeners'",
-          "   questions on either taxes or on",
-          "   pets."},
+        {{"*Cora answered the listeners'", "   questions on either taxes or on", "   pets."},
          oneOf("Cora", {"Taxes", "Pets"})},
-        {{"*Of Desmond and Edith, one spoke",
-          "   second and the other took the",
+        {{"*Of Desmond and Edith, one spoke", "   second and the other took the",
           "   questions about pets."},
          oneEach("Desmond", "Edith", "Second", "Pets")},
-        {{"*The gardening questions were not",
-          "   answered by Alma, nor were they",
+        {{"*The gardening questions were not", "   answered by Alma, nor were they",
           "   answered by Desmond."},
          neither({"Alma", "Desmond"}, "Gardening")},
-        {{"*Kettleby's turn at the microphone",
-          "   came immediately before the turn",
+        {{"*Kettleby's turn at the microphone", "   came immediately before the turn",
           "   of Edith."},
          moreBy("Edith", "Kettleby", 4, 1)},
-        {{"*The five experts were Bernard,",
-          "   Penwarden, the antiques expert,",
-          "   the expert on pets and the expert",
-          "   who went on the air fifth."},
+        {{"*The five experts were Bernard,", "   Penwarden, the antiques expert,",
+          "   the expert on pets and the expert", "   who went on the air fifth."},
          allDifferent({"Bernard", "Penwarden", "Antiques", "Pets", "Fifth"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Every Saturday morning the radio show Ask the Experts puts five guests on the air, one "

@@ -13,33 +13,28 @@ PuzzleSource puzzle23() {
         {"Mirror", "Rug", "Lamp", "Curtains", "Shelf"},
     }};
     p.solution = {{{1, 2, 3, 1}, {2, 5, 1, 3}, {3, 1, 5, 5}, {4, 4, 2, 4}, {5, 3, 4, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The room painted navy, which was",
-          "   not the hallway, was done two tasks",
+        {{"*The room painted navy, which was", "   not the hallway, was done two tasks",
           "   before the kitchen."},
          allOf({moreBy("Kitchen", "Navy", 1, 2), differ("Navy", "Hallway")})},
-        {{"*Of the hallway and the room painted",
-          "   coral, one got the new lamp and the",
+        {{"*Of the hallway and the room painted", "   coral, one got the new lamp and the",
           "   other got the new rug."},
          oneEach("Hallway", "Coral", "Lamp", "Rug")},
-        {{"*The den was painted ivory.  Work",
-          "   on it began as soon as the work",
+        {{"*The den was painted ivory.  Work", "   on it began as soon as the work",
           "   on the kitchen was finished."},
          allOf({same("Den", "Ivory"), moreBy("Den", "Kitchen", 1, 1)})},
-        {{"*The mustard room was done after the",
-          "   hallway was finished, but before",
+        {{"*The mustard room was done after the", "   hallway was finished, but before",
           "   the work on the bedroom began."},
          allOf({before("Hallway", "Mustard", 1), before("Mustard", "Bedroom", 1)})},
-        {{"*The room that got the curtains was",
-          "   remodeled right after the room",
+        {{"*The room that got the curtains was", "   remodeled right after the room",
           "   where the new shelf went up."},
          moreBy("Curtains", "Shelf", 1, 1)},
-        {{"*The five rooms were the kitchen,",
-          "   the room painted sage, the one with",
-          "   the mirror, the one with the rug",
-          "   and the one done as task 4."},
+        {{"*The five rooms were the kitchen,", "   the room painted sage, the one with",
+          "   the mirror, the one with the rug", "   and the one done as task 4."},
          allDifferent({"Kitchen", "Sage", "Mirror", "Rug", "Task 4"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "The Pellingtons finally did it: they spent their spring remodeling five rooms of their "

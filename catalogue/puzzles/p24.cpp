@@ -13,34 +13,27 @@ PuzzleSource puzzle24() {
         {"Chef", "Painter", "Musician", "Florist", "Comedian"},
     }};
     p.solution = {{{1, 4, 1, 3}, {2, 1, 4, 5}, {3, 5, 3, 1}, {4, 2, 5, 4}, {5, 3, 2, 2}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Of Wesley and Fiona, one has a mom",
-          "   who hoped for an engineer, and the",
+        {{"*Of Wesley and Fiona, one has a mom", "   who hoped for an engineer, and the",
           "   other became a comedian."},
          oneEach("Wesley", "Fiona", "Engineer", "Comedian")},
-        {{"*Of the two children whose moms",
-          "   hoped for a teacher and a lawyer,",
-          "   one moved to Tampa and the other",
-          "   is now a florist."},
+        {{"*Of the two children whose moms", "   hoped for a teacher and a lawyer,",
+          "   one moved to Tampa and the other", "   is now a florist."},
          oneEach("Teacher", "Lawyer", "Tampa", "Florist")},
-        {{"*Rupert's mom hoped he would be a",
-          "   dentist, but he became a painter."},
+        {{"*Rupert's mom hoped he would be a", "   dentist, but he became a painter."},
          allOf({same("Rupert", "Dentist"), same("Rupert", "Painter")})},
-        {{"*Gideon moved neither to Boise nor",
-          "   to Reno."},
+        {{"*Gideon moved neither to Boise nor", "   to Reno."},
          neither({"Boise", "Reno"}, "Gideon")},
-        {{"*The five children are Wesley, the",
-          "   one who moved to Boise, the one",
-          "   who moved to Reno, the chef and",
-          "   the painter."},
+        {{"*The five children are Wesley, the", "   one who moved to Boise, the one",
+          "   who moved to Reno, the chef and", "   the painter."},
          allDifferent({"Wesley", "Boise", "Reno", "Chef", "Painter"})},
-        {{"*Fiona, the child who moved to Reno,",
-          "   the one who moved to Denver, the",
-          "   one whose mom hoped for an engineer",
-          "   and the one whose mom hoped for a",
+        {{"*Fiona, the child who moved to Reno,", "   the one who moved to Denver, the",
+          "   one whose mom hoped for an engineer", "   and the one whose mom hoped for a",
           "   teacher are five different people."},
          allDifferent({"Fiona", "Reno", "Denver", "Engineer", "Teacher"})},
     };
+    // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
         "Five moms at the Maple Street reading circle love to compare notes about their grown "

@@ -13,33 +13,28 @@ PuzzleSource puzzle25() {
         {"Beatrix", "Delphine", "Georgina", "Marguerite", "Rosalind"},
     }};
     p.solution = {{{1, 2, 4, 5}, {2, 5, 1, 1}, {3, 1, 3, 4}, {4, 4, 5, 2}, {5, 3, 2, 3}}};
+    // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Ambrose and his wife, Marguerite,",
-          "   live in the unit right next door",
+        {{"*Ambrose and his wife, Marguerite,", "   live in the unit right next door",
           "   to the surgeon's."},
          allOf({same("Ambrose", "Marguerite"), nextTo("Ambrose", "Surgeon", 1)})},
-        {{"*Of Clifford and Reginald, one is",
-          "   married to Delphine and the other",
+        {{"*Of Clifford and Reginald, one is", "   married to Delphine and the other",
           "   is the lawyer."},
          oneEach("Clifford", "Reginald", "Delphine", "Lawyer")},
-        {{"*The dentist lives in a unit with a",
-          "   higher number than the unit of",
+        {{"*The dentist lives in a unit with a", "   higher number than the unit of",
           "   Vaughn, who is not the architect."},
          allOf({after("Dentist", "Vaughn", 1), differ("Vaughn", "Architect")})},
-        {{"*Georgina's unit number is three",
-          "   higher than the number of the",
+        {{"*Georgina's unit number is three", "   higher than the number of the",
           "   unit where Beatrix lives."},
          moreBy("Georgina", "Beatrix", 1, 3)},
-        {{"*The architect and his wife live in",
-          "   the unit whose number is two",
+        {{"*The architect and his wife live in", "   the unit whose number is two",
           "   higher than the banker's unit."},
          moreBy("Architect", "Banker", 1, 2)},
-        {{"*The five husbands are Reginald, the",
-          "   banker, the man in unit 1, the",
-          "   husband of Beatrix and the husband",
-          "   of Georgina."},
+        {{"*The five husbands are Reginald, the", "   banker, the man in unit 1, the",
+          "   husband of Beatrix and the husband", "   of Georgina."},
          allDifferent({"Reginald", "Banker", "Unit 1", "Beatrix", "Georgina"})},
     };
+    // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five wealthy couples own the five side-by-side units of a luxury terrace on the hill, "
