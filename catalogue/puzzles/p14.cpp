@@ -26,7 +26,7 @@ PuzzleSource puzzle14() {
         {{"*Of the Ternwing passenger and the", "   one who came by bus, one is flying",
           "   to Oslo and the other to Chicago."},
          oneEach("Ternwing", "Bus", "Oslo", "Chicago")},
-        {{"*The one who is off to Madrid walked", "   in exactly twenty minutes after the",
+        {{"*The one who is off to Madrid arrived", "   exactly twenty minutes after the",
           "   one who is off to Oslo."},
          moreBy("Madrid", "Oslo", 1, 20)},
         {{"*The Corvid Air passenger came by", "   neither train nor shuttle, and the",
