@@ -1,6 +1,7 @@
 // The secondary windows: fill-in chart, introduction, instructions and examples.
 #include "app/app.h"
 #include "app/frm_main.h"
+#include "board/frm_logic.h"
 #include "catalogue/catalogue.h"
 #include "chart/frm_fill_in.h"
 #include "help/frm_examples.h"
@@ -74,6 +75,7 @@ private slots:
         FrmInstructions::release();
         FrmFillIn::release();
         FrmLogicIntro::release();
+        FrmLogic::release();
         FrmMain::release();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -120,16 +122,23 @@ private slots:
         QCOMPARE(title, QStringLiteral("Logic Problem #1 - Conferences"));
     }
 
-    // The board unloads the chart on Next and Exit; the next showing starts afresh.
-    void chartLosesEntriesWhenTheBoardUnloadsIt() {
+    // The board's Next and Exit unload the chart; the next showing starts afresh.
+    void chartLosesEntriesWhenTheBoardMovesOn() {
         setPuzzle(1);
-        whenModal("FrmFillIn", [](QWidget* w) {
-            QTest::keyClicks(child<QLineEdit>(w, "Txt0302"), QStringLiteral("Writers"));
-            QTest::mouseClick(child<QPushButton>(w, "CmdHide"), Qt::LeftButton);
-        });
-        FrmFillIn::get().showModal();
-        FrmFillIn::get().unload(); // as the board's Next does
-        setPuzzle(2);
+        const auto typeAndHide = [] {
+            whenModal("FrmFillIn", [](QWidget* w) {
+                QTest::keyClicks(child<QLineEdit>(w, "Txt0302"), QStringLiteral("Writers"));
+                QTest::mouseClick(child<QPushButton>(w, "CmdHide"), Qt::LeftButton);
+            });
+            QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdShowFillIn")),
+                              Qt::LeftButton);
+            QVERIFY(FrmFillIn::get().isLoaded());
+        };
+        FrmLogic::get().show(); // loading sets puzzle 1 up
+        typeAndHide();
+        QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdNext")),
+                          Qt::LeftButton);
+        QVERIFY(!FrmFillIn::get().isLoaded());
         FrmFillIn::get().load();
         QWidget* w = FrmFillIn::get().window();
         QVERIFY(child<QLineEdit>(w, "Txt0302")->text().isEmpty());
@@ -137,6 +146,15 @@ private slots:
                  QStringLiteral("Logic Problem #2 - Babysitting"));
         QCOMPARE(child<QLabel>(w, "Lbl1")->text(), QStringLiteral("Name"));
         QCOMPARE(child<QLabel>(w, "Lbl4")->text(), QStringLiteral("Room"));
+        FrmFillIn::get().hide();
+
+        typeAndHide();
+        QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdExit")),
+                          Qt::LeftButton);
+        QVERIFY(!FrmFillIn::get().isLoaded());
+        QVERIFY(!FrmLogic::get().isLoaded());
+        FrmFillIn::get().load();
+        QVERIFY(child<QLineEdit>(FrmFillIn::get().window(), "Txt0302")->text().isEmpty());
     }
 
     void chartTitleAndHeadings() {
