@@ -40,7 +40,7 @@ const QStringList& FrmMain::exitOrder() {
     return order;
 }
 
-WindowSpec FrmMain::spec() const {
+WindowDesign FrmMain::design() const {
     return {
         QStringLiteral("Zentara's Logic Problems"), 6885, 5445, colours::blue, true, defaultFont()};
 }

@@ -39,7 +39,7 @@ void addGridLine(QWidget* frame, bool vertical, int j) {
 
 } // namespace
 
-WindowSpec FrmLogic::spec() const {
+WindowDesign FrmLogic::design() const {
     return {QStringLiteral("Zentara's Logic Problems - #1"),
             9480,
             6645,

@@ -50,7 +50,7 @@ public:
     Picture cellShows(int k);
 
 protected:
-    ui::WindowSpec spec() const override;
+    ui::WindowDesign design() const override;
     void build(QWidget& w) override;
     void Form_Load() override { SetUpPuzzle(); }
     // The close box leaves the board the way Exit does.

@@ -19,7 +19,7 @@ QString FrmFillIn::boxName(int column, int row) {
         .arg(row, 2, 10, QLatin1Char('0'));
 }
 
-WindowSpec FrmFillIn::spec() const {
+WindowDesign FrmFillIn::design() const {
     return {QStringLiteral("Fill-In Grid for Zentara's Logic Problems"),
             5640,
             3750,

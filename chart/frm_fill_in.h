@@ -17,7 +17,7 @@ public:
     void CmdHide_Click();
 
 protected:
-    ui::WindowSpec spec() const override;
+    ui::WindowDesign design() const override;
     void build(QWidget& w) override;
     void Form_Load() override;
     // CmdHide is the chart's cancel button.

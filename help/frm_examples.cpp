@@ -28,7 +28,7 @@ constexpr Example kExamples[] = {
 };
 } // namespace
 
-WindowSpec FrmExamples::spec() const {
+WindowDesign FrmExamples::design() const {
     return {QStringLiteral(" "), 5940, 6060, QApplication::palette().color(QPalette::Button), true,
             defaultFont()};
 }

@@ -13,7 +13,7 @@ public:
     void CmdClose_Click();
 
 protected:
-    ui::WindowSpec spec() const override;
+    ui::WindowDesign design() const override;
     void build(QWidget& w) override;
     void Form_Load() override;
 };

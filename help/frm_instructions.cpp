@@ -58,7 +58,7 @@ QString FrmInstructions::instructionText() {
     return text;
 }
 
-WindowSpec FrmInstructions::spec() const {
+WindowDesign FrmInstructions::design() const {
     return {QStringLiteral("Zentara's Logic Problems - Instructions"),
             7500,
             5295,

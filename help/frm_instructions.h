@@ -18,7 +18,7 @@ public:
     void CmdExit_Click();
 
 protected:
-    ui::WindowSpec spec() const override;
+    ui::WindowDesign design() const override;
     void build(QWidget& w) override;
     void Form_Load() override;
 };

@@ -8,7 +8,7 @@ namespace zlp {
 
 using namespace ui;
 
-WindowSpec FrmLogicIntro::spec() const {
+WindowDesign FrmLogicIntro::design() const {
     return {QStringLiteral(""), 6720, 3465, colours::white, true, defaultFont()};
 }
 

@@ -65,7 +65,7 @@ ReadResult readFile(const QString& path) {
 }
 } // namespace
 
-WindowSpec FrmFiles::spec() const {
+WindowDesign FrmFiles::design() const {
     return {QStringLiteral("Zentara's Logic Problems - Open Saved File"),
             5580,
             3300,

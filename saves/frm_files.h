@@ -43,7 +43,7 @@ public:
     void CancelButton_Click();
 
 protected:
-    ui::WindowSpec spec() const override;
+    ui::WindowDesign design() const override;
     void build(QWidget& w) override;
     void Form_Load() override;
     void closeBox() override { CancelButton_Click(); }

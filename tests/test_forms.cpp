@@ -29,7 +29,7 @@ public:
     void Ok_Click();
 
 protected:
-    ui::WindowSpec spec() const override {
+    ui::WindowDesign design() const override {
         return {QStringLiteral("Outer"), 3000, 2000, ui::colours::yellow, false, ui::defaultFont()};
     }
     void build(QWidget& w) override {
@@ -44,7 +44,7 @@ public:
     InnerForm() : Form(QStringLiteral("InnerForm")) {}
 
 protected:
-    ui::WindowSpec spec() const override {
+    ui::WindowDesign design() const override {
         return {QStringLiteral("Inner"), 3000, 2000, ui::colours::white, true, ui::defaultFont()};
     }
     void build(QWidget&) override {}

@@ -91,7 +91,7 @@ FormWindow* FormBase::window() {
     loading_ = true;
     auto* w = new FormWindow(*this);
     window_ = w;
-    const WindowSpec s = spec();
+    const WindowDesign s = design();
     w->setObjectName(name_);
     w->setWindowTitle(s.caption);
     w->setWindowIcon(windowIcon());

@@ -35,7 +35,7 @@ private:
     FormBase* form_;
 };
 
-struct WindowSpec {
+struct WindowDesign {
     QString caption;
     int widthTwips = 0, heightTwips = 0; // client area
     QColor background;
@@ -90,7 +90,7 @@ protected:
     static void enlist(FormBase* form, Releaser releaser);
     static void delist(FormBase* form);
 
-    virtual WindowSpec spec() const = 0;
+    virtual WindowDesign design() const = 0;
     // Creates the controls in their design state.
     virtual void build(QWidget& w) = 0;
     virtual void Form_Load() {}
