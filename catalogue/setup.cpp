@@ -18,15 +18,15 @@ void FrmLogic::SetUpPuzzle() {
     FrmFiles& files = FrmFiles::get();
     files.unload();
 
-    // 2.
+    // 2. The board stands in the screen's top-left corner.
     setTop(0);
     setLeft(0);
 
-    // 3.
+    // 3. Every puzzle starts with the X tool chosen.
     board.resetTool();
     showToolBorders();
 
-    // 4.
+    // 4. The magnifier is read from its file at each set-up.
     image(QStringLiteral("ImgMag"))
         ->setPicture(readPicture(QStringLiteral("ZLP-Images\\magglass.gif")));
 
@@ -57,7 +57,7 @@ void FrmLogic::SetUpPuzzle() {
                          labelText(QString::fromStdString(r->ClueText)), window()->font());
     }
 
-    // 7.
+    // 7. Whatever was read above, cell clicks mark with the tool from now on.
     files.FileMode = 0;
 
     settingUp_ = false;
