@@ -38,12 +38,13 @@ PuzzleSource puzzle01() {
     };
     // clang-format on
     p.introPieces = {
-        "Five groups of professionals are holding their conferences on the same morning at the "
-        "lakeside hotel, each in a room named after a state: the California, New York, "
-        "Michigan, Oregon and Texas rooms.  Each room is on a different floor.  From the clues, "
-        "can you work out which group meets in which room, on which",
+        "Five groups are holding their conferences on the same morning at a big lakeside hotel: "
+        "the nurses, teachers, writers, bus drivers and chefs.  Each group meets in a room named "
+        "after a state (the California, New York, Michigan, Oregon and Texas rooms), and each "
+        "room is on a different floor.  From the clues, can you work out which group meets in "
+        "which room, on which",
         "floor (1st, 2nd, 3rd, 4th or 5th) at what time (8:00, 8:30, 9:00, 9:30 or 10:00 "
-        "a.m.) the conference of the nurses, teachers, writers, bus drivers and chefs begins?",
+        "a.m.) its conference begins?",
     };
     return p;
 }
