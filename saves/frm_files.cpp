@@ -34,17 +34,21 @@ template <class T> T* place(QWidget* parent, const QString& name, int l, int t, 
 }
 
 // The volumes a player can pick: ready file systems mounted on a directory,
-// the root first.
-QList<QStorageInfo> pickableVolumes() {
-    QList<QStorageInfo> volumes;
+// the root first. The root is always there, even where the mount table does
+// not show it (inside a container or a changed root).
+QStringList pickableDrives() {
+    QStringList drives{QStringLiteral("/")};
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         if (!v.isValid() || !v.isReady() || !QFileInfo(v.rootPath()).isDir()) continue;
-        if (v.isRoot())
-            volumes.prepend(v);
-        else
-            volumes.append(v);
+        if (!drives.contains(v.rootPath())) drives.append(v.rootPath());
     }
-    return volumes;
+    return drives;
+}
+
+// The drive a directory lies on; the root when the mount table cannot tell.
+QString driveOf(const QString& dir) {
+    const QStorageInfo info(dir);
+    return info.isValid() && !info.rootPath().isEmpty() ? info.rootPath() : QStringLiteral("/");
 }
 
 // The path from the root down to dir, one entry per directory.
@@ -83,7 +87,7 @@ void FrmFiles::build(QWidget& w) {
     setColours(prompt, colours::blue, colours::yellow);
 
     auto* drives = place<QComboBox>(&w, QStringLiteral("drvList"), 240, 720, 2175, 315);
-    for (const QStorageInfo& v : pickableVolumes()) drives->addItem(v.rootPath(), v.rootPath());
+    for (const QString& drive : pickableDrives()) drives->addItem(drive, drive);
     connect(drives, &QComboBox::activated, this, &FrmFiles::drvList_Change);
 
     auto* dirs = place<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
@@ -181,7 +185,7 @@ void FrmFiles::openDirectory(const QString& dir) {
 
 void FrmFiles::selectDriveOfShownDirectory() {
     auto* drives = control<QComboBox>(QStringLiteral("drvList"));
-    const QString root = QStorageInfo(shownDir_).rootPath();
+    const QString root = driveOf(shownDir_);
     int index = drives->findData(root);
     if (index < 0) {
         drives->addItem(root, root);
@@ -196,7 +200,7 @@ void FrmFiles::drvList_Change() {
     // A drive has no current directory of its own here: the working directory
     // when it lies on that drive, otherwise the drive's top.
     const QString home = QDir::currentPath();
-    const QString target = QStorageInfo(home).rootPath() == root ? home : root;
+    const QString target = driveOf(home) == root ? home : root;
     const QFileInfo info(target);
     if (info.isDir() && info.isReadable() && QDir(target).isReadable())
         openDirectory(target);

@@ -20,6 +20,13 @@ using namespace zlp;
 using namespace zlp::test;
 
 namespace {
+
+// The drive of a directory as the mount table tells it; the root where it
+// cannot (inside a container or a changed root).
+QString driveOf(const QString& dir) {
+    const QStorageInfo info(dir);
+    return info.isValid() && !info.rootPath().isEmpty() ? info.rootPath() : QStringLiteral("/");
+}
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -193,7 +200,7 @@ void TestFileChooser::listsShowTheDirectoryAndMatchingFiles() {
 
         // The drive list shows the volume of the directory shown.
         auto* drives = w->findChild<QComboBox*>("drvList");
-        QCOMPARE(drives->currentData().toString(), QStorageInfo(dir_->path()).rootPath());
+        QCOMPARE(drives->currentData().toString(), driveOf(dir_->path()));
         QCOMPARE(drives->itemData(0).toString(), QStringLiteral("/"));
 
         QVERIFY(FrmFiles::FileExists(at("a.txt")));
@@ -243,8 +250,7 @@ void TestFileChooser::drivesFallBackSilently() {
         drives->setCurrentIndex(0);
         emit drives->activated(0);
         const QString wd = QDir::currentPath();
-        QCOMPARE(FrmFiles::get().shownDirectory(),
-                 QStorageInfo(wd).isRoot() ? wd : QStringLiteral("/"));
+        QCOMPARE(FrmFiles::get().shownDirectory(), driveOf(wd) == "/" ? wd : QStringLiteral("/"));
         pressButton(w, "CancelButton");
     });
 }
