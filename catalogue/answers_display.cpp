@@ -12,8 +12,6 @@ void FrmLogic::CmdAnswer_Click() {
     const PuzzleRecord* r = PuzzleCatalogue::instance().find(FrmMain::get().PuzzleNumber);
     if (!r) return;
     for (int k : solutionCells(*r)) {
-        // A record whose solution is not yet written names no cell.
-        if (k < 0) continue;
         cell(k)->setPicture(image(QStringLiteral("ImgRedO"))->picture());
         PurpleColumnOs(k);
     }

@@ -31,10 +31,8 @@ void FrmLogicIntro::Form_Load() {
     if (!record) return; // no such puzzle: caption and text stay empty
     setCaption(QStringLiteral("Intro to Logic Problem #%1 - ").arg(puzzleNumber_) +
                QString::fromStdString(record->Title));
-    // The stored CR LF breaks become the label's line breaks.
-    const QString intro = QString::fromStdString(record->IntroText)
-                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    control<QLabel>(QStringLiteral("Label1"))->setText(labelText(intro));
+    control<QLabel>(QStringLiteral("Label1"))
+        ->setText(labelText(QString::fromStdString(record->IntroText)));
 }
 
 void FrmLogicIntro::CmdClose_Click() {

@@ -26,13 +26,6 @@ namespace {
 const QString kFileError = QStringLiteral("Zentara's Logic Problems - File Error");
 const QString kEnding = QStringLiteral(".txt");
 
-template <class T> T* place(QWidget* parent, const QString& name, int l, int t, int w, int h) {
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->setGeometry(twipRect(l, t, w, h));
-    return control;
-}
-
 // The volumes a player can pick: ready file systems mounted on a directory,
 // the root first. The root is always there, even where the mount table does
 // not show it (inside a container or a changed root).
@@ -86,16 +79,16 @@ void FrmFiles::build(QWidget& w) {
     prompt->setWordWrap(true);
     setColours(prompt, colours::blue, colours::yellow);
 
-    auto* drives = place<QComboBox>(&w, QStringLiteral("drvList"), 240, 720, 2175, 315);
+    auto* drives = addControl<QComboBox>(&w, QStringLiteral("drvList"), 240, 720, 2175, 315);
     for (const QString& drive : pickableDrives()) drives->addItem(drive, drive);
     connect(drives, &QComboBox::activated, this, &FrmFiles::drvList_Change);
 
-    auto* dirs = place<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
+    auto* dirs = addControl<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
     dirs->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(dirs, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });
 
-    auto* files = place<QListWidget>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
+    auto* files = addControl<QListWidget>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
     files->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(files, &QListWidget::itemClicked, this, &FrmFiles::filList_Click);
 

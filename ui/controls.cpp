@@ -37,6 +37,9 @@ QString labelText(const QString& caption) {
     QString out;
     out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('\r') && i + 1 < caption.size() &&
+            caption[i + 1] == QLatin1Char('\n'))
+            continue; // CR LF breaks a label's line as LF does
         if (caption[i] == QLatin1Char('&')) {
             if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
                 out += QLatin1Char('&');
@@ -49,9 +52,7 @@ QString labelText(const QString& caption) {
     return out;
 }
 
-void fitPreBrokenText(QLabel* label, const QString& crlfText, const QFont& preferred) {
-    QString text = crlfText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred) {
     label->setWordWrap(false);
     label->setText(text);
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -146,35 +147,29 @@ void CommandButton::paintEvent(QPaintEvent* event) {
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
                        int w, int h) {
-    auto* b = new CommandButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(twipRect(l, t, w, h));
+    auto* b = addControl<CommandButton>(parent, name, l, t, w, h);
+    b->setText(caption);
     b->setAutoDefault(false);
     return b;
 }
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
                  int h) {
-    auto* label = new QLabel(labelText(caption), parent);
-    label->setObjectName(name);
-    label->setGeometry(twipRect(l, t, w, h));
+    auto* label = addControl<QLabel>(parent, name, l, t, w, h);
+    label->setText(labelText(caption));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(twipRect(l, t, w, h));
+    auto* box = addControl<QLineEdit>(parent, name, l, t, w, h);
     return box;
 }
 
 QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
                                     int h) {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(twipRect(l, t, w, h));
+    auto* box = addControl<QPlainTextEdit>(parent, name, l, t, w, h);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -204,9 +199,7 @@ void placeInPictureBox(ImageControl* box, QWidget* control) {
 
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(twipRect(l, t, w, h));
+    auto* frame = addControl<QFrame>(parent, name, l, t, w, h);
     frame->setFrameShape(QFrame::NoFrame);
     setColours(frame, colours::black, background);
     return frame;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/twips.h"
+
 namespace zlp::ui {
 
 namespace colours {
@@ -30,7 +32,7 @@ QFont defaultFont();
 void installFontSubstitutes();
 
 // A caption as a label shows it: "&&" is one ampersand, a single "&" marks an
-// access key and is not shown.
+// access key and is not shown, and CR LF breaks the line.
 QString labelText(const QString& caption);
 
 // Shows text that is already broken into lines without breaking it again:
@@ -71,11 +73,19 @@ private:
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
-    CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// Any control kind, named and placed in twips inside its container.
+template <class T> T* addControl(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* control = new T(parent);
+    control->setObjectName(name);
+    control->setGeometry(twipRect(l, t, w, h));
+    return control;
+}
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
                        int w, int h);
