@@ -36,6 +36,8 @@ int saveBoard(const QString& path) {
         pressButton(w, QStringLiteral("OKButton"));
     });
     FrmLogic::get().CmdSave_Click();
+    for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return missedModals();
 }
 
