@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <istream>
 #include <string_view>
 
 namespace zlp {
 
 namespace {
-constexpr std::size_t kChunk = 64 * 1024;
+// The test pass reads back from the end: a first small piece, which holds a
+// board's line with room to spare, then larger ones for a long last line.
+constexpr std::size_t kFirstPiece = 4096;
+constexpr std::size_t kPiece = 64 * 1024;
 // A line of 151 fields has no business being longer than this; reading
 // stops here so a huge first line costs nothing in the value pass.
 constexpr std::size_t kMaxValueBytes = 4096;
@@ -38,34 +40,40 @@ std::string formatBoard(Int16 puzzleNumber, const std::array<Int16, kCellCount>&
     return out;
 }
 
-std::optional<std::uint64_t> lastLineLength(std::istream& in) {
-    if (!in) return std::nullopt;
-    char buffer[kChunk];
-    std::uint64_t current = 0; // characters of the line being read, a CR included
-    std::uint64_t last = 0;    // length of the last line ended so far
-    bool crPending = false;    // the line being read ends with a CR so far
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const char* p = buffer;
-        const char* const end = buffer + in.gcount();
-        // memchr keeps a long line without line ends cheap to count.
-        while (const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
-            const char* lf = static_cast<const char*>(hit);
-            const auto run = static_cast<std::uint64_t>(lf - p);
-            const bool cr = run > 0 ? lf[-1] == '\r' : crPending;
-            last = current + run - (cr ? 1 : 0);
-            current = 0;
-            crPending = false;
-            p = lf + 1;
+std::optional<std::uint64_t> lastLineLength(std::istream& in, std::uint64_t limit) {
+    // A read fault shows on the first character; a seek to the end alone may not see it.
+    if (!in || (in.peek(), in.bad())) return std::nullopt;
+    in.clear();
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (!in || size < 0) return std::nullopt;
+
+    char buffer[kPiece];
+    std::size_t piece = kFirstPiece;
+    auto pos = static_cast<std::uint64_t>(size); // where the part still unread ends
+    std::uint64_t counted = 0;                   // characters of the last line found so far
+    bool first = true;
+    while (pos > 0 && counted <= limit) {
+        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(pos, piece));
+        pos -= n;
+        in.seekg(static_cast<std::streamoff>(pos));
+        in.read(buffer, static_cast<std::streamsize>(n));
+        if (in.gcount() != static_cast<std::streamsize>(n)) return std::nullopt;
+        std::string_view chunk(buffer, n);
+        // The first piece holds the last two bytes: a final line end is not
+        // part of the last line.
+        if (first && chunk.back() == '\n') {
+            chunk.remove_suffix(1);
+            if (!chunk.empty() && chunk.back() == '\r') chunk.remove_suffix(1);
         }
-        if (p != end) {
-            current += static_cast<std::uint64_t>(end - p);
-            crPending = end[-1] == '\r';
-        }
+        first = false;
+        piece = kPiece;
+        const auto lf = chunk.rfind('\n');
+        if (lf != std::string_view::npos)
+            return std::min(counted + (chunk.size() - lf - 1), limit + 1);
+        counted += chunk.size();
     }
-    if (in.bad()) return std::nullopt;
-    // Characters after the last line end form one more line, ended by the end of the file.
-    return current > 0 ? current : last;
+    return std::min(counted, limit + 1);
 }
 
 std::optional<SavedBoard> readBoardValues(std::istream& in) {
@@ -104,7 +112,7 @@ std::optional<SavedBoard> readBoardValues(std::istream& in) {
 }
 
 ReadResult readSavedBoard(std::istream& in) {
-    const auto length = lastLineLength(in);
+    const auto length = lastLineLength(in, kLongBoardLine);
     if (!length) return {ReadOutcome::Unreadable, {}};
     if (!isBoardLineLength(*length)) return {ReadOutcome::NotABoard, {}};
 

@@ -1,7 +1,8 @@
 // The saved-board file: one line of 151 comma-separated decimal integers, the
 // puzzle number and then the 150 cell states in cell-index order, ended by
 // CR LF. The reader recognises a saved board by the length of its last line
-// alone, then reads the values from the start of the file.
+// alone, read back from the end of the file, then reads the values from the
+// start of the file.
 //
 // Reading treats LF as the end of a line and drops one CR right before it, so
 // CR LF and a lone LF both end a line; a CR anywhere else is an ordinary
@@ -34,10 +35,11 @@ struct SavedBoard {
 // The whole file for that board: "N,s,s,...,s" and CR LF.
 std::string formatBoard(Int16 puzzleNumber, const std::array<Int16, kCellCount>& states);
 
-// Test pass. The length of the last line of the stream, its line end left
-// out; a stream without any line has an empty last line. Reads to the end in
-// fixed-size chunks and keeps only counts. Nothing when the stream fails.
-std::optional<std::uint64_t> lastLineLength(std::istream& in);
+// Test pass over a seekable stream, read back from its end: the length of
+// the last line, its line end left out, counted only up to limit + 1, so a
+// longer line costs no more than that. A stream without any line has an
+// empty last line. Nothing when the stream fails.
+std::optional<std::uint64_t> lastLineLength(std::istream& in, std::uint64_t limit = UINT64_MAX - 1);
 constexpr bool isBoardLineLength(std::uint64_t length) {
     return length == kShortBoardLine || length == kLongBoardLine;
 }

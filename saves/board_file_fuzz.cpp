@@ -3,6 +3,7 @@
 // accept only what it promises, and read back what it would write.
 #include "saves/board_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -41,6 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream lengthIn(text);
     const auto length = zlp::lastLineLength(lengthIn);
     check(length.has_value() && *length == slowLastLineLength(text));
+    // Counting stops just past a board's line, wherever the reader's pieces end.
+    std::istringstream cappedIn(text);
+    const auto capped = zlp::lastLineLength(cappedIn, zlp::kLongBoardLine);
+    check(capped.has_value() && *capped == std::min(*length, zlp::kLongBoardLine + 1));
 
     std::istringstream in(text);
     const zlp::ReadResult read = zlp::readSavedBoard(in);

@@ -53,6 +53,42 @@ QStringList pathDownTo(const QString& dir) {
     return chain;
 }
 
+// A file larger than this is not rewritten in place: its old bytes could not
+// be kept to put back. A board is 304 bytes.
+constexpr qint64 kMaxKeptBytes = 1 << 20;
+
+bool holdsExactly(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.size() == text.size() && f.readAll() == text;
+}
+
+// Creates or replaces path with text; false when that failed, and then a file
+// that was there holds what it held. The text goes to a new file beside it,
+// which takes the name only once it is all written. Where the folder takes no
+// new file but the file itself may be written, the file is rewritten in
+// place, read back, and given its old bytes again when it does not hold text.
+bool replaceFile(const QString& path, const QByteArray& text) {
+    const QFileInfo info(path);
+    const bool inPlace = info.exists() && !QFileInfo(info.absolutePath()).isWritable();
+    QByteArray old;
+    if (inPlace) {
+        QFile f(path);
+        if (info.size() > kMaxKeptBytes || !f.open(QIODevice::ReadOnly)) return false;
+        old = f.readAll();
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(inPlace);
+    // Written bytes may wait in a buffer: only flush shows that they reached the file.
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
+    if (!written) file.cancelWriting();
+    const bool committed = written && file.commit();
+    if (!inPlace || holdsExactly(path, text)) return committed;
+    QFile back(path);
+    if (back.open(QIODevice::WriteOnly)) back.write(old);
+    return false;
+}
+
 ReadResult readFile(const QString& path) {
     // Only a regular file is opened: anything else could block or never end.
     if (!QFileInfo(path).isFile()) return {ReadOutcome::Unreadable, {}};
@@ -300,13 +336,8 @@ void FrmFiles::ConfirmAndSave() {
 void FrmFiles::WriteBoard(const QString& fileName) {
     const std::string text =
         formatBoard(FrmMain::get().PuzzleNumber, FrmLogic::get().board.CellState);
-    // Written aside and renamed over the old file, so a failed save leaves it
-    // whole; a failure is not reported.
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text.data(), static_cast<qint64>(text.size()));
-        file.commit();
-    }
+    // A failed save leaves the old file whole and is not reported.
+    replaceFile(fileName, QByteArray::fromStdString(text));
     PickedFromList = false;
 }
 
