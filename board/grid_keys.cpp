@@ -27,6 +27,9 @@ const char* stateWord(Int16 state) {
 
 GridKeys::GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop)
     : QWidget(frame), board_(board) {
+    // Before anything that notifies the accessibility layer, which keeps the
+    // interface it makes for a control at the first notice.
+    setReaderRole(this, QAccessible::Cell);
     setObjectName(QStringLiteral("GridCursor"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
@@ -37,8 +40,8 @@ GridKeys::GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop)
     moveTo(at_);
     raise();
 
-    setReaderRole(this, QAccessible::Cell);
     frame->setAccessibleName(QStringLiteral("Grid"));
+    board_.control<QWidget>(QStringLiteral("Frame2"))->setAccessibleName(QStringLiteral("Tools"));
     for (const char* tool : {"ImgX", "ImgO", "ImgErase"})
         setReaderRole(board_.image(QLatin1String(tool)), QAccessible::RadioButton);
     board_.image(QStringLiteral("ImgX"))->setAccessibleName(QStringLiteral("X"));
