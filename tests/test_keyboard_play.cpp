@@ -5,6 +5,7 @@
 #include "board/grid_keys.h"
 #include "catalogue/answers.h"
 #include "catalogue/catalogue.h"
+#include "chart/frm_fill_in.h"
 #include "saves/frm_files.h"
 #include "ui/controls.h"
 
@@ -75,6 +76,7 @@ private slots:
     void initTestCase() { prepareApplication(); }
     void cleanup() {
         FrmFiles::release();
+        FrmFillIn::release();
         FrmLogic::release();
         FrmMain::release();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -134,6 +136,8 @@ private slots:
                     .endsWith(
                         QStringLiteral("Texas, Nurses, Teachers, Writers, Bus Drivers, Chefs, "
                                        "8:00 a.m., 8:30 a.m., 9:00 a.m., 9:30 a.m., 10:00 a.m.")));
+        QCOMPARE(nameOf(FrmFillIn::get().control<QWidget>(QStringLiteral("Txt0203"))),
+                 QStringLiteral("Room, line 3"));
         QCOMPARE(nameOf(FrmMain::get().control<QWidget>(QStringLiteral("CmdPuz01"))),
                  QStringLiteral("#1 - Conferences"));
 
