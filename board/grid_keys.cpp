@@ -72,13 +72,15 @@ void GridKeys::setUp(const PuzzleRecord* record) {
             ->setAccessibleName(QStringLiteral("Column headings: ") +
                                 headings.join(QStringLiteral(", ")));
     }
-    for (int k = 0; k < kCellCount; ++k) board_.cell(k)->setAccessibleName(cellText(k));
+    for (int k = 0; k < kCellCount; ++k) cellChanged(k);
     moveTo({1, 1});
     toolsChanged();
 }
 
 void GridKeys::cellChanged(int k) {
-    board_.cell(k)->setAccessibleName(cellText(k));
+    ImageControl* c = board_.cell(k);
+    c->setAccessibleName(cellText(k));
+    c->setAccessibleDescription(answerText(k));
     if (k == cursor()) describeCursor();
 }
 
@@ -101,8 +103,22 @@ QString GridKeys::cellText(int k) const {
            QLatin1String(stateWord(board_.board.state(k)));
 }
 
+// The answers display changes pictures, not marks: it is told apart from the mark.
+QString GridKeys::answerText(int k) const {
+    switch (board_.cellShows(k)) {
+    case Picture::RedO:
+        return QStringLiteral("answer O");
+    case Picture::PurpleO:
+        return QStringLiteral("wrong O");
+    default:
+        return {};
+    }
+}
+
 void GridKeys::describeCursor() {
-    setAccessibleName(cellText(cursor()));
+    const QString answer = answerText(cursor());
+    setAccessibleName(cellText(cursor()) +
+                      (answer.isEmpty() ? QString() : QStringLiteral(", shown as ") + answer));
 }
 
 void GridKeys::moveTo(CellPos to) {

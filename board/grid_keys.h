@@ -34,7 +34,7 @@ public:
     // anew; a puzzle record (none for a number outside 1 to 25, which leaves
     // the texts as they were) gives the column headings.
     void setUp(const PuzzleRecord* record);
-    // A cell's mark, or the chosen tool, has changed.
+    // A cell's mark or picture, or the chosen tool, has changed.
     void cellChanged(int k);
     void toolsChanged();
 
@@ -47,6 +47,7 @@ protected:
 private:
     void moveTo(CellPos to);
     QString cellText(int k) const;
+    QString answerText(int k) const;
     void describeCursor();
 
     FrmLogic& board_;

@@ -117,6 +117,8 @@ private slots:
         key(Qt::Key_Space); // Get the Answers
         for (int k : answers) QCOMPARE(board().cellShows(k), Picture::RedO);
         QCOMPARE(board().cellShows(0), Picture::PurpleO); // column 1's answer is Img0105
+        QCOMPARE(reader(board().cell(0))->text(QAccessible::Description),
+                 QStringLiteral("wrong O"));
 
         QVERIFY(grid()->cursor() != 0);
         key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
