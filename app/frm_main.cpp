@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "help/frm_instructions.h"
 #include "saves/frm_files.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ void FrmMain::build(QWidget& w) {
         auto* b = addButton(&w, QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')),
                             puzzleCaption(n), at.x(), at.y(), 2055, 375);
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
+        b->setAccessibleName(readerText(b->text())); // the caption's centring blanks are not read
         QWidget::setTabOrder(previous, b);
         previous = b;
     }

@@ -1,6 +1,7 @@
 #include "board/frm_logic.h"
 
 #include "app/frm_main.h"
+#include "board/grid_keys.h"
 #include "chart/frm_fill_in.h"
 #include "help/frm_logic_intro.h"
 #include "saves/frm_files.h"
@@ -129,6 +130,7 @@ void FrmLogic::build(QWidget& w) {
     QWidget::setTabOrder(next, save);
     QWidget::setTabOrder(save, answer);
     QWidget::setTabOrder(answer, exit);
+    keys_ = new GridKeys(*this, frame, exit);
 }
 
 ImageControl* FrmLogic::cell(int k) {
@@ -157,6 +159,7 @@ void FrmLogic::showToolBorders() {
     image(QStringLiteral("ImgX"))->setAppearance(board.borders.x);
     image(QStringLiteral("ImgO"))->setAppearance(board.borders.o);
     image(QStringLiteral("ImgErase"))->setAppearance(board.borders.eraser);
+    keys_->toolsChanged();
 }
 
 void FrmLogic::ImgX_Click() {
@@ -194,6 +197,7 @@ void FrmLogic::ImgCell_Click(int k) {
     default:
         return; // a saved value other than 0, 1, 2 leaves the cell as it was
     }
+    keys_->cellChanged(k);
     if (!settingUp_) tellMissingPictures();
 }
 

@@ -15,6 +15,7 @@ namespace zlp {
 namespace ui {
 class ImageControl;
 }
+class GridKeys;
 
 class FrmLogic : public ui::Form<FrmLogic> {
     Q_OBJECT
@@ -66,6 +67,7 @@ private:
     void tellMissingPictures();
 
     std::array<ui::ImageControl*, kCellCount> cells_{}; // valid while the window is loaded
+    GridKeys* keys_ = nullptr;                          // the same
     bool settingUp_ = false;
     QStringList missing_;   // noted, not yet told
     QStringList toldSince_; // told since the last set-up began

@@ -37,6 +37,12 @@ constexpr bool isCell(int col, int row) {
            (col - 1) / 5 + (row - 1) / 5 <= 2;
 }
 
+// One step of the keyboard cursor; a step that would leave the staircase stays put.
+constexpr CellPos stepInside(CellPos from, int dCol, int dRow) {
+    return isCell(from.col + dCol, from.row + dRow) ? CellPos{from.col + dCol, from.row + dRow}
+                                                    : from;
+}
+
 // Zero-based index in identifier order (column by column), or -1.
 constexpr int cellIndex(int col, int row) {
     if (!isCell(col, row)) return -1;

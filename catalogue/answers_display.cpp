@@ -1,6 +1,7 @@
 // The answers display: red O's on the solution cells, purple on wrong O's.
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
+#include "board/grid_keys.h"
 #include "catalogue/answers.h"
 #include "ui/controls.h"
 
@@ -15,6 +16,7 @@ void FrmLogic::CmdAnswer_Click() {
         cell(k)->setPicture(image(QStringLiteral("ImgRedO"))->picture());
         PurpleColumnOs(k);
     }
+    for (int k = 0; k < kCellCount; ++k) keys_->cellChanged(k);
 }
 
 } // namespace zlp

@@ -1,6 +1,7 @@
 // Puzzle set-up: lays the current puzzle onto the board.
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
+#include "board/grid_keys.h"
 #include "catalogue/catalogue.h"
 #include "saves/frm_files.h"
 #include "ui/controls.h"
@@ -42,7 +43,8 @@ void FrmLogic::SetUpPuzzle() {
 
     // 6. One range test selects the record; any other number leaves the texts as they were.
     const int n = FrmMain::get().PuzzleNumber;
-    if (const PuzzleRecord* r = PuzzleCatalogue::instance().find(n)) {
+    const PuzzleRecord* r = PuzzleCatalogue::instance().find(n);
+    if (r) {
         setCaption(QStringLiteral("Zentara's Logic Problems - #%1 - ").arg(n) +
                    QString::fromStdString(r->Title));
         image(QStringLiteral("ImgTop"))
@@ -59,6 +61,7 @@ void FrmLogic::SetUpPuzzle() {
 
     // 7. Whatever was read above, cell clicks mark with the tool from now on.
     files.FileMode = 0;
+    keys_->setUp(r);
 
     settingUp_ = false;
     // Every step has run; only now is the player told what could not be read.

@@ -72,9 +72,13 @@ void FrmFillIn::Form_Load() {
         ->setText(labelText(QStringLiteral("Logic Problem #%1 - ").arg(puzzleNumber_) +
                             QString::fromStdString(record->Title)));
     for (int c = 1; c <= kColumns; ++c) {
-        control<QLabel>(QStringLiteral("Lbl%1").arg(c))
-            ->setText(labelText(
-                QString::fromStdString(record->CategoryNames[static_cast<std::size_t>(c - 1)])));
+        const QString heading = labelText(
+            QString::fromStdString(record->CategoryNames[static_cast<std::size_t>(c - 1)]));
+        control<QLabel>(QStringLiteral("Lbl%1").arg(c))->setText(heading);
+        // A screen reader names each box by its heading and line, as the eye places it.
+        for (int r = 1; r <= kRows; ++r)
+            control<QWidget>(boxName(c, r))
+                ->setAccessibleName(heading + QStringLiteral(", line %1").arg(r));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -216,6 +217,7 @@ QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, i
     else
         line->setGeometry(left, top, widthPx, bottom - top + 1);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setReaderRole(line, QAccessible::Separator); // drawn only: nothing to read
     setColours(line, colour, colour);
     return line;
 }

@@ -1,0 +1,192 @@
+#include "board/grid_keys.h"
+
+#include "board/frm_logic.h"
+#include "catalogue/catalogue.h"
+#include "ui/accessible.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace zlp {
+
+using namespace ui;
+
+namespace {
+
+// Orange stands apart from the blue grid lines and the black, red and purple marks.
+const QColor kCursorColour{255, 128, 0};
+constexpr int kRingPx = 2;
+
+const char* stateWord(Int16 state) {
+    return state == kStateX ? "X" : state == kStateO ? "O" : "blank";
+}
+
+} // namespace
+
+GridKeys::GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop)
+    : QWidget(frame), board_(board) {
+    // Before anything that notifies the accessibility layer, which keeps the
+    // interface it makes for a control at the first notice.
+    setReaderRole(this, QAccessible::Cell);
+    setObjectName(QStringLiteral("GridCursor"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
+    setTabOrder(lastStop, this);
+    // The ring covers the grid lines around the cell and the gap pixels next
+    // to them, and nothing of the cell's own picture or of the cells beside it.
+    resize(px(360) + 2 * (kRingPx - 1), px(360) + 2 * (kRingPx - 1));
+    moveTo(at_);
+    raise();
+
+    frame->setAccessibleName(QStringLiteral("Grid"));
+    board_.control<QWidget>(QStringLiteral("Frame2"))->setAccessibleName(QStringLiteral("Tools"));
+    for (const char* tool : {"ImgX", "ImgO", "ImgErase"})
+        setReaderRole(board_.image(QLatin1String(tool)), QAccessible::RadioButton);
+    board_.image(QStringLiteral("ImgX"))->setAccessibleName(QStringLiteral("X"));
+    board_.image(QStringLiteral("ImgO"))->setAccessibleName(QStringLiteral("O"));
+    board_.image(QStringLiteral("ImgErase"))->setAccessibleName(QStringLiteral("Eraser"));
+    const std::pair<const char*, const char*> pictures[] = {{"ImgTop", "Column headings"},
+                                                            {"ImgMag", "Magnifying glass"},
+                                                            {"ImgRedO", "Red O"},
+                                                            {"ImgPurpleO", "Purple O"}};
+    for (const auto& [name, text] : pictures) {
+        ImageControl* picture = board_.image(QLatin1String(name));
+        setReaderRole(picture, QAccessible::Graphic);
+        picture->setAccessibleName(QLatin1String(text));
+    }
+    for (int k = 0; k < kCellCount; ++k) setReaderRole(board_.cell(k), QAccessible::Button);
+}
+
+void GridKeys::setUp(const PuzzleRecord* record) {
+    if (record) {
+        QStringList headings;
+        for (int c = 1; c <= kGridSize; ++c) {
+            const std::string& item = record->Items[static_cast<std::size_t>(columnCategory(c) - 1)]
+                                                   [static_cast<std::size_t>(itemOf(c) - 1)];
+            columnItems_[static_cast<std::size_t>(c - 1)] = labelText(QString::fromStdString(item));
+            headings << columnItems_[static_cast<std::size_t>(c - 1)];
+        }
+        board_.image(QStringLiteral("ImgTop"))
+            ->setAccessibleName(QStringLiteral("Column headings: ") +
+                                headings.join(QStringLiteral(", ")));
+    }
+    for (int k = 0; k < kCellCount; ++k) cellChanged(k);
+    moveTo({1, 1});
+    toolsChanged();
+}
+
+void GridKeys::cellChanged(int k) {
+    ImageControl* c = board_.cell(k);
+    c->setAccessibleName(cellText(k));
+    c->setAccessibleDescription(answerText(k));
+    if (k == cursor()) describeCursor();
+}
+
+void GridKeys::toolsChanged() {
+    for (const char* tool : {"ImgX", "ImgO", "ImgErase"})
+        notifyChosen(board_.image(QLatin1String(tool)));
+    const Int16 tool = board_.board.CurrentTool;
+    setAccessibleDescription(QStringLiteral("Tool: ") + (tool == kToolO ? QStringLiteral("O")
+                                                         : tool == kToolEraser
+                                                             ? QStringLiteral("Eraser")
+                                                             : QStringLiteral("X")));
+}
+
+QString GridKeys::cellText(int k) const {
+    const CellPos p = cellAt(k);
+    const auto* side =
+        board_.control<QLabel>(QStringLiteral("LblS%1").arg(p.row, 2, 10, QLatin1Char('0')));
+    return side->text().trimmed() + QStringLiteral(" and ") +
+           columnItems_[static_cast<std::size_t>(p.col - 1)] + QStringLiteral(": ") +
+           QLatin1String(stateWord(board_.board.state(k)));
+}
+
+// The answers display changes pictures, not marks: it is told apart from the mark.
+QString GridKeys::answerText(int k) const {
+    switch (board_.cellShows(k)) {
+    case Picture::RedO:
+        return QStringLiteral("answer O");
+    case Picture::PurpleO:
+        return QStringLiteral("wrong O");
+    default:
+        return {};
+    }
+}
+
+void GridKeys::describeCursor() {
+    const QString answer = answerText(cursor());
+    setAccessibleName(cellText(cursor()) +
+                      (answer.isEmpty() ? QString() : QStringLiteral(", shown as ") + answer));
+}
+
+void GridKeys::moveTo(CellPos to) {
+    at_ = to;
+    const QWidget* c = board_.cell(cursor());
+    move(c->pos() - QPoint(kRingPx - 1, kRingPx - 1));
+    describeCursor();
+    update();
+}
+
+void GridKeys::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveTo(stepInside(at_, -1, 0));
+        break;
+    case Qt::Key_Right:
+        moveTo(stepInside(at_, 1, 0));
+        break;
+    case Qt::Key_Up:
+        moveTo(stepInside(at_, 0, -1));
+        break;
+    case Qt::Key_Down:
+        moveTo(stepInside(at_, 0, 1));
+        break;
+    case Qt::Key_X:
+        board_.ImgX_Click();
+        break;
+    case Qt::Key_O:
+        board_.ImgO_Click();
+        break;
+    case Qt::Key_E:
+    case Qt::Key_Delete:
+        board_.ImgErase_Click();
+        break;
+    case Qt::Key_Space:
+        board_.ImgCell_Click(cursor());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void GridKeys::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCursorColour);
+    const QRect r = rect();
+    p.drawRect(0, 0, r.width(), kRingPx);
+    p.drawRect(0, r.height() - kRingPx, r.width(), kRingPx);
+    p.drawRect(0, 0, kRingPx, r.height());
+    p.drawRect(r.width() - kRingPx, 0, kRingPx, r.height());
+}
+
+void GridKeys::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GridKeys::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace zlp
