@@ -3,7 +3,6 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
-#include "catalogue/catalogue.h"
 #include "chart/frm_fill_in.h"
 #include "help/frm_logic_intro.h"
 #include "ui/controls.h"
@@ -23,12 +22,6 @@ using namespace zlp;
 
 namespace {
 
-template <class T = QWidget> T* child(QWidget* w, const QString& name) {
-    T* c = w->findChild<T*>(name);
-    if (!c) qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
 void setPuzzle(int n) {
     FrmMain::get().PuzzleNumber = static_cast<Int16>(n);
 }
@@ -40,7 +33,6 @@ int inkEnd(const QLabel* label) {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setFont(label->font());
-    p.setPen(Qt::black);
     p.drawText(image.rect(), static_cast<int>(label->alignment()), label->text());
     p.end();
     for (int x = image.width() - 1; x >= 0; --x)
@@ -55,18 +47,13 @@ int inkEnd(const QLabel* label) {
 class TestTextFit : public QObject {
     Q_OBJECT
 
-    struct Worst {
-        QString where;
-        int margin = INT_MAX;
-    };
-    QMap<QString, Worst> worst_;
+    QMap<QString, std::pair<int, QString>> worst_; // per control kind: margin, where
     QStringList faults_;
 
     // Records one text's margin in pixels; below `need` it is a fault.
     void note(const QString& kind, int puzzle, const QString& control, int margin, int need = 0) {
         const QString where = QStringLiteral("puzzle %1, %2").arg(puzzle).arg(control);
-        Worst& w = worst_[kind];
-        if (margin < w.margin) w = {where, margin};
+        if (!worst_.contains(kind) || margin < worst_[kind].first) worst_[kind] = {margin, where};
         if (margin < need)
             faults_ << QStringLiteral("%1: %2 px over").arg(where).arg(need - margin);
     }
@@ -81,7 +68,7 @@ private slots:
     void cleanupTestCase() {
         qInfo("%-14s %6s  %s", "control kind", "margin", "worst case");
         for (auto it = worst_.cbegin(); it != worst_.cend(); ++it)
-            qInfo("%-14s %6d  %s", qPrintable(it.key()), it->margin, qPrintable(it->where));
+            qInfo("%-14s %6d  %s", qPrintable(it.key()), it->first, qPrintable(it->second));
     }
 
     // Wrapped at the label's width, as the label wraps it: the text must end
@@ -93,12 +80,9 @@ private slots:
             auto* label = intro.control<QLabel>(QStringLiteral("Label1"));
             const QRect room = label->contentsRect().translated(label->pos());
             const QRect close = intro.control<QWidget>(QStringLiteral("CmdClose"))->geometry();
-            QString text = label->text();
-            text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-            QTextLayout layout(text, label->font());
-            QTextOption option;
-            option.setWrapMode(QTextOption::WordWrap);
-            layout.setTextOption(option);
+            // Wraps at word boundaries by default; the label's line breaks stay.
+            QTextLayout layout(label->text().replace(QLatin1Char('\n'), QChar::LineSeparator),
+                               label->font());
             const qreal leading = QFontMetricsF(label->font()).leading();
             qreal y = 0; // as the label lays out: leading between lines, each on a whole pixel
             int closeMargin = INT_MAX;
@@ -106,11 +90,10 @@ private slots:
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
                 line.setLineWidth(room.width());
                 if (line.lineNumber() > 0) y = qCeil(y + leading);
-                line.setPosition({0, y});
-                const QRect ink(room.left(), room.top() + qFloor(y), qCeil(line.naturalTextWidth()),
-                                qCeil(line.height()));
-                if (ink.top() < close.bottom() + 1 && ink.bottom() + 1 > close.top())
-                    closeMargin = std::min(closeMargin, close.left() - ink.right() - 1);
+                const int top = room.top() + qFloor(y);
+                if (top <= close.bottom() && top + qCeil(line.height()) > close.top())
+                    closeMargin = std::min(closeMargin, close.left() - room.left() -
+                                                            qCeil(line.naturalTextWidth()));
                 y += line.ascent() + line.descent();
             }
             layout.endLayout();
@@ -119,54 +102,41 @@ private slots:
                 room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
             QCOMPARE(drawn.height(), qCeil(y));
             note(QStringLiteral("introduction"), n, QStringLiteral("Label1 bottom"),
-                 room.bottom() + 1 - (room.top() + qCeil(y)));
+                 room.height() - qCeil(y));
             note(QStringLiteral("introduction"), n, QStringLiteral("CmdClose"), closeMargin);
             intro.unload();
         }
         verdict();
     }
 
-    // Each side item leaves a clear pixel before the grid line over the label's end.
-    void sideItems() {
+    // Each side item leaves a clear pixel before the grid line over the label's
+    // end; the clues of every puzzle share one face and size, and fit at it.
+    void board() {
+        setPuzzle(1);
+        FrmLogic& board = FrmLogic::get();
+        const int gridLine = board.control<QWidget>(QStringLiteral("LineV00"))->x();
+        auto* clues = board.control<QLabel>(QStringLiteral("LblClues"));
+        const QRect room = clues->contentsRect();
+        const QFont common = clues->font();
         for (int n = 1; n <= 25; ++n) {
             setPuzzle(n);
-            FrmLogic& board = FrmLogic::get();
             board.SetUpPuzzle();
-            const int line = board.control<QWidget>(QStringLiteral("LineV00"))->x();
             for (int k = 1; k <= 15; ++k) {
                 const QString name = QStringLiteral("LblS%1").arg(k, 2, 10, QLatin1Char('0'));
                 auto* label = board.control<QLabel>(name);
                 note(QStringLiteral("side item"), n, name + QLatin1Char(' ') + label->text(),
-                     line - inkEnd(label), 1);
+                     gridLine - inkEnd(label), 1);
             }
-        }
-        verdict();
-    }
-
-    // One face and size for the clues of every puzzle, and every line fits at it.
-    void clues() {
-        QFont first;
-        for (int n = 1; n <= 25; ++n) {
-            setPuzzle(n);
-            FrmLogic& board = FrmLogic::get();
-            board.SetUpPuzzle();
-            auto* label = board.control<QLabel>(QStringLiteral("LblClues"));
-            if (n == 1) first = label->font();
-            if (label->font() != first)
-                faults_ << QStringLiteral("puzzle %1, LblClues: %2 pt where the others have %3 pt")
-                               .arg(n)
-                               .arg(label->font().pointSizeF())
-                               .arg(first.pointSizeF());
-            const QRect room = label->contentsRect();
-            const int flags = static_cast<int>(label->alignment());
-            for (const QString& line : label->text().split(QLatin1Char('\n')))
+            if (clues->font() != common)
+                faults_ << QStringLiteral("puzzle %1, LblClues: shrunk").arg(n);
+            const QFontMetrics fm(clues->font());
+            for (const QString& line : clues->text().split(QLatin1Char('\n')))
                 note(QStringLiteral("clue width"), n, QStringLiteral("LblClues \"%1\"").arg(line),
-                     room.width() - label->fontMetrics().boundingRect(room, flags, line).width());
+                     room.width() - fm.boundingRect(room, Qt::AlignLeft, line).width());
             note(QStringLiteral("clue height"), n, QStringLiteral("LblClues"),
-                 room.height() -
-                     label->fontMetrics().boundingRect(room, flags, label->text()).height());
+                 room.height() - fm.boundingRect(room, Qt::AlignLeft, clues->text()).height());
         }
-        qInfo("clues drawn in %s %g pt", qPrintable(first.family()), first.pointSizeF());
+        qInfo("clues drawn in %s %g pt", qPrintable(common.family()), common.pointSizeF());
         verdict();
     }
 
