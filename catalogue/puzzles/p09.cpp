@@ -43,8 +43,8 @@ PuzzleSource puzzle09() {
         "each day from Monday to Friday.",
         "The shows were Daybreak, Coffee Hour, Open Book, Night Owls and Town Square,",
         "each with a different host (Rollo Vance, Tamsin Ruiz, Otis Bramble, Nell Kasprak or Wade "
-        "Lund), made in a different town: Port Ellery, Marrowfield, Ashby Falls, Kestrel Bay or "
-        "Dunmore.",
+        "Lund), and each made in a different town: Port Ellery, Marrowfield, Ashby Falls, Kestrel "
+        "Bay or Dunmore.",
         "From the clues, can you work out on which day she was on each show,",
         "who hosted it and where she traveled for it?",
     };

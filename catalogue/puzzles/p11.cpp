@@ -38,13 +38,12 @@ PuzzleSource puzzle11() {
     };
     // clang-format on
     p.introPieces = {
-        "This month Judge Ostrander of Brackenridge sentenced five first offenders to community "
-        "service instead of fines.",
-        "Anders, Beatrix, Clement, Fenella and Gus were charged with vandalism, littering, "
-        "trespassing, shoplifting and jaywalking.",
+        "Judge Ostrander gave five first offenders community service.",
+        "Anders, Beatrix, Clement, Fenella and Gus each faced a different charge: vandalism, "
+        "littering, trespassing, shoplifting or jaywalking.",
         "Each was placed with a different good cause (the food bank, the library, the city park, "
         "the soup kitchen or the shelter)",
-        "and given 50, 75, 100, 120 or 150 hours to serve.",
+        "and given a different sentence: 50, 75, 100, 120 or 150 hours.",
         "From the clues, can you find each one's charge, placement and sentence?",
     };
     return p;
