@@ -56,14 +56,12 @@ QString labelText(const QString& caption) {
 void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred) {
     label->setWordWrap(false);
     label->setText(text);
-    const QStringList lines = text.split(QLatin1Char('\n'));
     const QRect room = label->contentsRect();
     const auto fits = [&](const QFont& f) {
-        const QFontMetrics fm(f);
-        if (fm.lineSpacing() * lines.size() > room.height()) return false;
-        for (const QString& line : lines)
-            if (fm.horizontalAdvance(line) > room.width()) return false;
-        return true;
+        // Measured as the label lays the lines out, not glyph by glyph.
+        const QRect used =
+            QFontMetrics(f).boundingRect(room, static_cast<int>(label->alignment()), text);
+        return used.width() <= room.width() && used.height() <= room.height();
     };
     QFont chosen = preferred;
     if (!fits(chosen)) {
@@ -125,17 +123,30 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void CommandButton::paintEvent(QPaintEvent* event) {
+QString oneLineCaption(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    QString caption = button->text();
+    while (caption.endsWith(QLatin1Char(' ')) &&
+           button->fontMetrics().horizontalAdvance(caption) > room)
+        caption.chop(1);
+    return caption;
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
     QRect area = rect().adjusted(margin, 1, -margin, -1);
+    QStylePainter p(this);
     if (area.height() < 2 * fontMetrics().lineSpacing()) {
-        QPushButton::paintEvent(event);
+        option.text = oneLineCaption(this);
+        p.drawControl(QStyle::CE_PushButton, option);
         return;
     }
     // The bevel as the style draws it, then the caption wrapped inside it.
-    QStylePainter p(this);
     option.text.clear();
     p.drawControl(QStyle::CE_PushButtonBevel, option);
     if (isDown()) {

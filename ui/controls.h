@@ -67,6 +67,11 @@ private:
     int appearance_ = 0;
 };
 
+// The caption as a one-line button draws it: trailing blanks pad the caption
+// off centre, and go where they would push its letters past the button's edge
+// (the stand-in faces are wider than those the blanks were counted for).
+QString oneLineCaption(const QPushButton* button);
+
 // A command button whose caption wraps at word boundaries when the button is
 // tall enough for more than one line, as captions on the game's larger
 // buttons do; a one-line button keeps its caption on one line.

@@ -9,7 +9,7 @@ PuzzleSource puzzle02() {
     p.items = {{
         {"Alfie", "Bianca", "Cody", "Daisy", "Emmett"},
         {"Popcorn", "Pretzels", "Grapes", "Cheese Puffs", "Cookies"},
-        {"Robo Ranch", "Space Pups", "Mighty Moose", "Pirate Pals", "Fairy Forest"},
+        {"Robo Ranch", "Space Pups", "Moose Camp", "Pirate Pals", "Fairy Forest"},
         {"Den", "Kitchen", "Playroom", "Attic", "Basement"},
     }};
     p.solution = {{{1, 4, 2, 3}, {2, 1, 5, 4}, {3, 5, 3, 1}, {4, 2, 1, 5}, {5, 3, 4, 2}}};
@@ -21,10 +21,10 @@ PuzzleSource puzzle02() {
         {{"*Bianca watched her show up in the", "   attic.  Neither she nor Cody",
           "   watched Space Pups."},
          allOf({same("Bianca", "Attic"), neither({"Bianca", "Cody"}, "Space Pups")})},
-        {{"*Neither Daisy nor Emmett watched", "   Mighty Moose, and neither Mighty",
-          "   Moose nor Pirate Pals was on in the", "   attic."},
-         allOf({neither({"Daisy", "Emmett"}, "Mighty Moose"),
-                neither({"Mighty Moose", "Pirate Pals"}, "Attic")})},
+        {{"*Neither Daisy nor Emmett watched", "   Moose Camp, and neither Moose",
+          "   Camp nor Pirate Pals was on in", "   the attic."},
+         allOf({neither({"Daisy", "Emmett"}, "Moose Camp"),
+                neither({"Moose Camp", "Pirate Pals"}, "Attic")})},
         {{"*Of the children who had the pretzels", "   and the grapes, one sat in the",
           "   kitchen and the other in the", "   basement.  Of those who had the",
           "   grapes and the popcorn, one watched", "   Pirate Pals and the other Fairy",
@@ -36,9 +36,9 @@ PuzzleSource puzzle02() {
          allOf(
              {neither({"Alfie", "Emmett"}, "Cookies"), neither({"Attic", "Basement"}, "Emmett")})},
         {{"*Of Daisy and Emmett, one watched", "   Pirate Pals and the other Robo",
-          "   Ranch.  Neither Mighty Moose nor", "   Pirate Pals was on in the basement."},
+          "   Ranch.  Neither Moose Camp nor", "   Pirate Pals was on in the basement."},
          allOf({oneEach("Daisy", "Emmett", "Pirate Pals", "Robo Ranch"),
-                neither({"Mighty Moose", "Pirate Pals"}, "Basement")})},
+                neither({"Moose Camp", "Pirate Pals"}, "Basement")})},
     };
     // clang-format on
     p.introPieces = {
@@ -46,7 +46,7 @@ PuzzleSource puzzle02() {
         "parents were at a wedding.  After supper each child took a different snack (popcorn, "
         "pretzels, grapes, cheese puffs or cookies) to a different room of the house (the den, "
         "kitchen, playroom, attic or basement), where each watched a different TV show: Robo "
-        "Ranch, Space Pups, Mighty Moose, Pirate Pals or Fairy Forest.  From the clues, can you "
+        "Ranch, Space Pups, Moose Camp, Pirate Pals or Fairy Forest.  From the clues, can you "
         "work out which snack each of Alfie, Bianca, Cody, Daisy and Emmett had, which show each "
         "watched and in which room?",
     };

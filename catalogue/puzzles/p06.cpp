@@ -10,14 +10,14 @@ PuzzleSource puzzle06() {
         {"Delphine", "Hector", "Ingrid", "Marlon", "Odessa"},
         {"Pickup", "Minivan", "Motorcycle", "Sports Car", "Convertible"},
         {"36 mph", "41 mph", "47 mph", "52 mph", "58 mph"},
-        {"Alder Street", "Canal Road", "Fenwick Lane", "Orchard Way", "Quarry Road"},
+        {"Alder Street", "Canal Road", "Fern Lane", "Orchard Way", "Quarry Road"},
     }};
     p.values[2] = {36, 41, 47, 52, 58}; // miles per hour
     p.solution = {{{1, 3, 4, 2}, {2, 2, 1, 1}, {3, 1, 5, 3}, {4, 5, 2, 5}, {5, 4, 3, 4}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The driver of the pickup truck was", "   clocked at exactly 6 miles an hour",
-          "   faster than Delphine."},
+        {{"*The driver of the pickup truck was", "   clocked at exactly 6 mph faster",
+          "   than Delphine."},
          moreBy("Pickup", "Delphine", 3, 6)},
         {{"*Hector, who was not stopped on Canal", "   Road, was going slower than the",
           "   driver of the sports car."},
@@ -27,8 +27,8 @@ PuzzleSource puzzle06() {
          allOf({differ("Motorcycle", "Quarry Road"),
                 oneEach("Motorcycle", "Quarry Road", "Delphine", "41 mph")})},
         {{"*The vehicle stopped on Orchard Way", "   was going faster than the minivan",
-          "   but slower than the one stopped on", "   Fenwick Lane."},
-         allOf({after("Orchard Way", "Minivan", 3), before("Orchard Way", "Fenwick Lane", 3)})},
+          "   but slower than the one stopped on", "   Fern Lane."},
+         allOf({after("Orchard Way", "Minivan", 3), before("Orchard Way", "Fern Lane", 3)})},
         {{"*Marlon, who was pulled over on", "   Quarry Road, was not the one at the",
           "   wheel of the minivan."},
          allOf({same("Marlon", "Quarry Road"), differ("Marlon", "Minivan")})},
@@ -38,15 +38,14 @@ PuzzleSource puzzle06() {
     };
     // clang-format on
     p.introPieces = {
-        "On a busy Friday afternoon the traffic officers of Larkfield pulled over five speeders,",
-        "each on a different street of the town: Alder Street, Canal Road, Fenwick Lane, "
-        "Orchard Way and Quarry Road.",
-        "The five were Delphine, Hector, Ingrid, Marlon and Odessa, and each drove something "
-        "different: a pickup truck, a minivan, a motorcycle, a sports car or a convertible.",
-        "The radar clocked each of them at a different speed: 36, 41, 47, 52 or 58 miles per "
-        "hour.",
-        "From the clues, can you work out which vehicle each speeder was driving,",
-        "how fast each was going and on which street each one was stopped?",
+        "One busy Friday the Larkfield police stopped five speeders,",
+        "each on a different street: Alder Street, Canal Road, Fern Lane, Orchard Way and Quarry "
+        "Road.",
+        "The five were Delphine, Hector, Ingrid, Marlon and Odessa, and each drove a different "
+        "vehicle: a pickup truck, a minivan, a motorcycle, a sports car or a convertible.",
+        "The radar clocked them at 36, 41, 47, 52 and 58 mph.",
+        "From the clues, can you work out which vehicle each one drove,",
+        "how fast each was going and on which street each was stopped?",
     };
     return p;
 }

@@ -10,19 +10,19 @@ PuzzleSource puzzle07() {
         {"Agatha", "Bronwyn", "Cornelius", "Dorothea", "Ephraim"},
         {"Ashcombe", "Fairweather", "Kettering", "Pennyworth", "Thistle"},
         {"1st Place", "2nd Place", "3rd Place", "4th Place", "5th Place"},
-        {"Quilting", "Basketry", "Pottery", "Woodcarving", "Candlemaking"},
+        {"Quilting", "Basketry", "Pottery", "Woodcarving", "Candles"},
     }};
     p.solution = {{{1, 3, 2, 3}, {2, 5, 4, 1}, {3, 1, 1, 4}, {4, 4, 5, 5}, {5, 2, 3, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
         {{"*The quilter finished exactly two", "   places behind Agatha."},
          moreBy("Quilting", "Agatha", 3, 2)},
-        {{"*Ashcombe, the woodcarver, finished", "   ahead of Ephraim."},
+        {{"*Ashcombe, who is the woodcarver,", "   finished ahead of Ephraim."},
          allOf({same("Ashcombe", "Woodcarving"), before("Ashcombe", "Ephraim", 3)})},
         {{"*Of Dorothea and Thistle, one made", "   the candles and the other was",
           "   placed 4th."},
          allOf({differ("Dorothea", "Thistle"),
-                oneEach("Dorothea", "Thistle", "Candlemaking", "4th Place")})},
+                oneEach("Dorothea", "Thistle", "Candles", "4th Place")})},
         {{"*Bronwyn finished exactly three", "   places behind Cornelius."},
          moreBy("Bronwyn", "Cornelius", 3, 3)},
         {{"*Kettering placed one place ahead of", "   Fairweather."},

@@ -10,7 +10,7 @@ PuzzleSource puzzle09() {
         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday"},
         {"Daybreak", "Coffee Hour", "Open Book", "Night Owls", "Town Square"},
         {"Rollo Vance", "Tamsin Ruiz", "Otis Bramble", "Nell Kasprak", "Wade Lund"},
-        {"Port Ellery", "Marrowfield", "Ashbury Falls", "Kestrel Bay", "Dunmore"},
+        {"Port Ellery", "Marrowfield", "Ashby Falls", "Kestrel Bay", "Dunmore"},
     }};
     p.solution = {{{1, 4, 3, 4}, {2, 1, 5, 1}, {3, 5, 2, 5}, {4, 2, 4, 2}, {5, 3, 1, 3}}};
     // clang-format off: clue lines stand as the player reads them
@@ -25,28 +25,28 @@ PuzzleSource puzzle09() {
         {{"*Rollo Vance, who does not host", "   Night Owls, had Lorna on his show",
           "   later in the week than the", "   Marrowfield show did."},
          allOf({differ("Rollo Vance", "Night Owls"), after("Rollo Vance", "Marrowfield", 1)})},
-        {{"*Lorna travelled to Port Ellery on", "   the very next day after her visit",
+        {{"*Lorna traveled to Port Ellery on", "   the very next day after her visit",
           "   to Kestrel Bay."},
          moreBy("Port Ellery", "Kestrel Bay", 1, 1)},
         {{"*Nell Kasprak did not interview", "   Lorna on the day before or the day",
           "   after Wade Lund did."},
          notNextTo("Nell Kasprak", "Wade Lund", 1)},
         {{"*The five shows were Monday's, the", "   one Wade Lund hosts, Town Square,",
-          "   the one in Marrowfield and the one", "   in Ashbury Falls."},
-         allDifferent({"Monday", "Wade Lund", "Town Square", "Marrowfield", "Ashbury Falls"})},
+          "   the one in Marrowfield and the one", "   in Ashby Falls."},
+         allDifferent({"Monday", "Wade Lund", "Town Square", "Marrowfield", "Ashby Falls"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introStartsWithLineBreak = false;
     p.introPieces = {
-        "Lorna Quillfeather spent a whole week promoting her new mystery novel, appearing on a "
-        "different television show each day from Monday to Friday.",
-        "The five shows were Daybreak, Coffee Hour, Open Book, Night Owls and Town Square,",
-        "each hosted by a different presenter (Rollo Vance, Tamsin Ruiz, Otis Bramble, Nell "
-        "Kasprak or Wade Lund) and each made in a different town: Port Ellery, Marrowfield, "
-        "Ashbury Falls, Kestrel Bay or Dunmore.",
-        "From the clues, can you work out on which day Lorna appeared on each show,",
-        "who hosted it and where she had to travel for it?",
+        "Lorna Quillfeather spent a week promoting her new mystery novel on a different TV show "
+        "each day from Monday to Friday.",
+        "The shows were Daybreak, Coffee Hour, Open Book, Night Owls and Town Square,",
+        "each with a different host (Rollo Vance, Tamsin Ruiz, Otis Bramble, Nell Kasprak or Wade "
+        "Lund), and each made in a different town: Port Ellery, Marrowfield, Ashby Falls, Kestrel "
+        "Bay or Dunmore.",
+        "From the clues, can you work out on which day she was on each show,",
+        "who hosted it and where she traveled for it?",
     };
     return p;
 }

@@ -10,7 +10,7 @@ PuzzleSource puzzle10() {
         {"Bettina", "Carys", "Juno", "Ramona", "Tilly"},
         {"23 Years", "26 Years", "29 Years", "31 Years", "34 Years"},
         {"Curly", "Straight", "Wavy", "Braided", "Pixie Cut"},
-        {"Margarita", "Martini", "Rum && Coke", "Cosmopolitan", "Sangria"},
+        {"Margarita", "Martini", "Rum && Coke", "Cosmo", "Sangria"},
     }};
     p.values[1] = {23, 26, 29, 31, 34}; // years of age
     p.solution = {{{1, 3, 3, 5}, {2, 5, 1, 3}, {3, 1, 5, 2}, {4, 4, 2, 1}, {5, 2, 4, 4}}};
@@ -41,7 +41,7 @@ PuzzleSource puzzle10() {
         "a night out at the Velvet Lantern, a cocktail bar on the harbor.  They are 23, 26, 29, "
         "31 and 34 years old, and no two of them wear their hair the same way: one has curly "
         "hair, one straight, one wavy, one braided and one a pixie cut.",
-        "Each ordered a different drink: a margarita, a martini, a rum and coke, a cosmopolitan "
+        "Each ordered a different drink: a margarita, a martini, a rum and coke, a cosmo "
         "or a glass of sangria.",
         "From the clues, can you work out each woman's age, hair type and drink?",
     };

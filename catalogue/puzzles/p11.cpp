@@ -9,7 +9,7 @@ PuzzleSource puzzle11() {
     p.items = {{
         {"Anders", "Beatrix", "Clement", "Fenella", "Gus"},
         {"Vandalism", "Littering", "Trespassing", "Shoplifting", "Jaywalking"},
-        {"Food Bank", "Library", "City Park", "Soup Kitchen", "Senior Center"},
+        {"Food Bank", "Library", "City Park", "Soup Kitchen", "Shelter"},
         {"50 Hours", "75 Hours", "100 Hours", "120 Hours", "150 Hours"},
     }};
     p.values[3] = {50, 75, 100, 120, 150}; // hours of service
@@ -28,9 +28,8 @@ PuzzleSource puzzle11() {
         {{"*The library volunteer got more hours", "   than the trespasser but fewer than",
           "   the shoplifter."},
          allOf({after("Library", "Trespassing", 4), before("Library", "Shoplifting", 4)})},
-        {{"*Gus was given fewer hours to serve", "   than the person placed at the",
-          "   senior center."},
-         before("Gus", "Senior Center", 4)},
+        {{"*Gus was given fewer hours to serve", "   than the person placed at the", "   shelter."},
+         before("Gus", "Shelter", 4)},
         {{"*The litterer must serve exactly 25", "   hours less than the jaywalker."},
          moreBy("Jaywalking", "Littering", 4, 25)},
         {{"*The five are Fenella, the trespasser,", "   the one at the city park, the one",
@@ -39,14 +38,13 @@ PuzzleSource puzzle11() {
     };
     // clang-format on
     p.introPieces = {
-        "Judge Wilhelmina Ostrander of the Brackenridge municipal court sentenced five first "
-        "offenders to community service this month instead of fines.",
+        "Judge Ostrander gave five first offenders community service.",
         "Anders, Beatrix, Clement, Fenella and Gus each faced a different charge: vandalism, "
         "littering, trespassing, shoplifting or jaywalking.",
         "Each was placed with a different good cause (the food bank, the library, the city park, "
-        "the soup kitchen or the senior center)",
-        "and each was given a different number of hours to serve: 50, 75, 100, 120 or 150.",
-        "From the clues, can you work out each offender's charge, placement and sentence?",
+        "the soup kitchen or the shelter)",
+        "and given a different sentence: 50, 75, 100, 120 or 150 hours.",
+        "From the clues, can you find each one's charge, placement and sentence?",
     };
     return p;
 }

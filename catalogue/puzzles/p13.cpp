@@ -16,8 +16,8 @@ PuzzleSource puzzle13() {
     p.solution = {{{1, 3, 3, 4}, {2, 5, 1, 5}, {3, 1, 4, 1}, {4, 4, 5, 3}, {5, 2, 2, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Barrett and his wife were on the air", "   exactly two weeks before the couple",
-          "   who won the safari, who aired one", "   week before Cyrus and his wife."},
+        {{"*Barrett and his wife were on the air", "   exactly two weeks before the safari",
+          "   winners.  The safari winners aired", "   one week before Cyrus and his wife."},
          allOf({moreBy("Safari", "Barrett", 3, 14), moreBy("Cyrus", "Safari", 3, 7)})},
         {{"*Imogen and her husband won the ski", "   trip; their show aired some time",
           "   after the one with Fiona."},
@@ -38,15 +38,15 @@ PuzzleSource puzzle13() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Every Saturday night in March, a television quiz show put one married couple against "
-        "the clock, and every couple walked away with a trip.",
+        "Every Saturday in March a TV quiz show put one married couple against the clock, and each "
+        "couple won a trip.",
         "The husbands were Alden, Barrett, Cyrus, Desmond and Everett.",
         "Their wives were Fiona, Greta, Hazel, Imogen and Julia.",
         "The shows aired on March 3, 10, 17, 24 and 31,",
-        "and the prizes were a cruise, a week in Paris, a ski trip, a safari and a holiday in "
+        "and the prizes were a cruise, a week in Paris, a ski trip, a safari and a vacation in "
         "Hawaii.",
         "From the clues, can you match each husband with his wife",
-        "and tell on which date their show aired and which trip they won?",
+        "and tell when their show aired and what trip they won?",
     };
     return p;
 }

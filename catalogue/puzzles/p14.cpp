@@ -16,10 +16,10 @@ PuzzleSource puzzle14() {
     p.solution = {{{1, 3, 2, 3}, {2, 5, 5, 1}, {3, 1, 4, 5}, {4, 4, 1, 2}, {5, 2, 3, 4}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The traveller who came by taxi, and", "   who is flying Quillon Air, reached",
+        {{"*The traveler who came by taxi, and", "   who is flying Quillon Air, reached",
           "   the terminal exactly forty minutes", "   after the one who rode the train."},
          allOf({same("Taxi", "Quillon Air"), moreBy("Taxi", "Train", 1, 40)})},
-        {{"*The passenger bound for Lisbon", "   pedalled in on a bicycle, some time",
+        {{"*The passenger bound for Lisbon", "   pedaled in on a bicycle, some time",
           "   after the Zephyra passenger but", "   before the one bound for Chicago."},
          allOf({same("Lisbon", "Bicycle"), after("Lisbon", "Zephyra", 1),
                 before("Lisbon", "Chicago", 1)})},
@@ -30,7 +30,7 @@ PuzzleSource puzzle14() {
           "   one who is off to Oslo."},
          moreBy("Madrid", "Oslo", 1, 20)},
         {{"*The Corvid Air passenger came by", "   neither train nor shuttle, and the",
-          "   traveller bound for Denver is not", "   flying Zephyra."},
+          "   traveler bound for Denver is not", "   flying Zephyra."},
          allOf({neither({"Train", "Shuttle"}, "Corvid Air"), differ("Denver", "Zephyra")})},
         {{"*The shuttle dropped its passenger", "   off exactly an hour before the bus",
           "   brought in the one who is flying", "   Aldervale."},
@@ -38,13 +38,13 @@ PuzzleSource puzzle14() {
     };
     // clang-format on
     p.introPieces = {
-        "Early one morning five travellers arrived at Kelmsford airport, each by a different way: "
+        "Early one morning five travelers arrived at Kelmsford airport, each in a different way: "
         "one came by taxi, one by bus, one by train, one on a bicycle and one on the hotel "
         "shuttle.  They got there at 7:00, 7:20, 7:40, 8:00 and 8:20 a.m.,",
         "and each was catching a flight to a different city (Lisbon, Oslo, Chicago, Denver or "
         "Madrid) with a different airline: Zephyra, Corvid Air, Ternwing, Aldervale or Quillon "
         "Air.",
-        "From the clues, can you tell at what time each traveller arrived, how each one got to "
+        "From the clues, can you tell at what time each traveler arrived, how each one got to "
         "the airport,",
         "where each was flying and with which airline?",
     };

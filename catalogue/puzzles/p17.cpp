@@ -26,7 +26,7 @@ PuzzleSource puzzle17() {
           "   student who built the ant farm."},
          allOf({differ("Lucas", "Greywick"), after("Lucas", "Ant Farm", 1)})},
         {{"*The solar oven came in last of all,", "   exactly one place behind the",
-          "   project from Lindell."},
+          "   student from Lindell."},
          allOf({same("Solar Oven", "5th Place"), moreBy("Solar Oven", "Lindell", 1, 1)})},
         {{"*Hattie did not build the ant farm,", "   and the student from Oakhurst",
           "   finished higher than the one from", "   Fairhollow."},
@@ -41,9 +41,9 @@ PuzzleSource puzzle17() {
         "The judges at the Larkspur Valley science fair have just pinned up the results: five "
         "students, Hattie, Lucas, Noor, Priya and Tobias, took 1st, 2nd, 3rd, 4th and 5th place.  "
         "Their projects were a volcano, a solar oven, an ant farm, a robot arm and a water "
-        "filter, and each student came from a different town: Elmcrest, Fairhollow, Greywick, "
+        "filter, and each student came from a different city: Elmcrest, Fairhollow, Greywick, "
         "Lindell or Oakhurst.  From the clues, can you work out where each student placed, "
-        "what each one built and which town each one comes from?",
+        "what each one built and which city each one comes from?",
     };
     return p;
 }

@@ -9,19 +9,19 @@ PuzzleSource puzzle18() {
     p.items = {{
         {"Bianca", "Dexter", "Leona", "Oswin", "Tamsin"},
         {"Cairo", "Lima", "Nairobi", "Hanoi", "Warsaw"},
-        {"Tidewell Post", "Morning Lark", "Quill Gazette", "Vellmoor Star", "Cobalt Times"},
+        {"Daily Post", "Morning Sun", "Quill Gazette", "Evening Star", "Cobalt Times"},
         {"Elections", "Floods", "Football", "Archaeology", "Fashion"},
     }};
     p.solution = {{{1, 4, 5, 2}, {2, 5, 2, 1}, {3, 1, 1, 4}, {4, 2, 4, 5}, {5, 3, 3, 3}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The reporter in Cairo, who writes", "   for the Tidewell Post, is covering",
+        {{"*The reporter in Cairo, who writes", "   for the Daily Post, is covering",
           "   either the archaeological dig or", "   the floods."},
-         allOf({same("Cairo", "Tidewell Post"), oneOf("Cairo", {"Archaeology", "Floods"})})},
-        {{"*Of Dexter and the reporter from the", "   Vellmoor Star, one is in Lima and",
+         allOf({same("Cairo", "Daily Post"), oneOf("Cairo", {"Archaeology", "Floods"})})},
+        {{"*Of Dexter and the reporter for the", "   Evening Star, one is in Lima and",
           "   the other is covering elections."},
-         allOf({differ("Dexter", "Vellmoor Star"),
-                oneEach("Dexter", "Vellmoor Star", "Lima", "Elections")})},
+         allOf({differ("Dexter", "Evening Star"),
+                oneEach("Dexter", "Evening Star", "Lima", "Elections")})},
         {{"*Bianca, who is covering the floods,", "   is in neither Warsaw nor Nairobi."},
          allOf({same("Bianca", "Floods"), neither({"Warsaw", "Nairobi"}, "Bianca")})},
         {{"*Leona is not covering the football", "   final, which is being written up",
@@ -30,9 +30,9 @@ PuzzleSource puzzle18() {
                 differ("Football", "Leona")})},
         {{"*The fashion week is not being", "   covered by Leona, by Tamsin or by", "   Dexter."},
          neither({"Leona", "Tamsin", "Dexter"}, "Fashion")},
-        {{"*The five reporters are Oswin, the", "   one in Hanoi, the Morning Lark's",
+        {{"*The five reporters are Oswin, the", "   one in Hanoi, the Morning Sun's",
           "   reporter, the one covering football", "   and the one covering archaeology."},
-         allDifferent({"Oswin", "Hanoi", "Morning Lark", "Football", "Archaeology"})},
+         allDifferent({"Oswin", "Hanoi", "Morning Sun", "Football", "Archaeology"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
@@ -40,8 +40,8 @@ PuzzleSource puzzle18() {
         "The foreign desk of a busy news agency has five reporters out in the field this month: "
         "Bianca, Dexter, Leona, Oswin and Tamsin.  Each is posted in a different city (Cairo, "
         "Lima, Nairobi, Hanoi or Warsaw),",
-        "each files for a different newspaper (the Tidewell Post, the Morning Lark, the Quill "
-        "Gazette, the Vellmoor Star or the Cobalt Times), and each is chasing a different story: "
+        "each files for a different newspaper (the Daily Post, the Morning Sun, the Quill "
+        "Gazette, the Evening Star or the Cobalt Times), and each is chasing a different story: "
         "elections, floods, a football final, an archaeological dig or a fashion week.",
         "From the clues, can you work out where each reporter is, which paper each one writes "
         "for and what each is covering?",

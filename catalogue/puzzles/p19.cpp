@@ -37,7 +37,7 @@ PuzzleSource puzzle19() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five doctors from the Fernvale general hospital volunteered for a year with a medical "
+        "Five doctors from the Fernvale General Hospital volunteered for a year with a medical "
         "aid charity.  They are Carmen, Elias, Greer, Josef and Maren, whose surnames are "
         "Halloran, Ivers, Kettleby, Marchetti and Solberg.  They did not travel together but "
         "left one after another, first to fifth, and",

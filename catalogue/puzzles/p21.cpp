@@ -31,20 +31,20 @@ PuzzleSource puzzle21() {
           "   also before the heiress was."},
          allOf({before("Lorenzo", "Thaddeus", 3), before("Lorenzo", "Heiress", 3)})},
         {{"*The five characters were Desiree,", "   the doctor, the one who was",
-          "   kidnapped, the one who left in", "   Mar 2005 and the one who left with",
-          "   amnesia."},
+          "   kidnapped, the one who left in", "   March 2005 and the one who left",
+          "   with amnesia."},
          allDifferent({"Desiree", "Doctor", "Kidnapped", "Mar 2005", "Amnesia"})},
     };
     // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
-        "For over ten years the daytime drama Harbor Lights kept its viewers guessing, and "
-        "over that time five of its best-loved characters were written out of the story, each "
-        "on a different date (Feb 1998, Oct 1999, Jul 2002, Mar 2005 and Dec 2008).",
-        "The five were Blake, Desiree, Lorenzo, Savannah and Thaddeus, who were, in some order, "
-        "the doctor, the villain, the heiress, the butler and the long-lost twin.",
-        "The writers never repeated themselves: one character died in a car crash, one was "
-        "poisoned, one was kidnapped, one was lost in a plane crash and one left with amnesia.",
+        "Over ten years the daytime drama Harbor Lights wrote out five of its best-loved "
+        "characters, one in each of February 1998, October 1999, July 2002, March 2005 and "
+        "December 2008.",
+        "The five were Blake, Desiree, Lorenzo, Savannah and Thaddeus: the doctor, the villain, "
+        "the heiress, the butler and the long-lost twin, in some order.",
+        "One died in a car crash, one was poisoned, one was kidnapped, one was lost in a plane "
+        "crash and one left with amnesia.",
         "From the clues, can you work out each character's role, end date and method of exit?",
     };
     return p;

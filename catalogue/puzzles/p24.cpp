@@ -28,23 +28,21 @@ PuzzleSource puzzle24() {
         {{"*The five children are Wesley, the", "   one who moved to Boise, the one",
           "   who moved to Reno, the chef and", "   the painter."},
          allDifferent({"Wesley", "Boise", "Reno", "Chef", "Painter"})},
-        {{"*Fiona, the child who moved to Reno,", "   the one who moved to Denver, the",
-          "   one whose mom hoped for an engineer", "   and the one whose mom hoped for a",
-          "   teacher are five different people."},
+        {{"*The five children are Fiona, the", "   one who moved to Reno, the one who",
+          "   moved to Denver, the one whose", "   mom hoped for an engineer and the",
+          "   one whose mom hoped for a teacher."},
          allDifferent({"Fiona", "Reno", "Denver", "Engineer", "Teacher"})},
     };
     // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
-        "Five moms at the Maple Street reading circle love to compare notes about their grown "
-        "children.  Each mom had always hoped her child would become a doctor, a lawyer, a "
-        "dentist, an engineer or a teacher,",
-        "and each child has let those hopes down in a different way: the five children, Wesley, "
-        "Fiona, Gideon, Imogen and Rupert, became a chef, a painter, a musician, a florist and a "
-        "comedian, in some order.",
-        "Each also moved away to a different city: Portland, Denver, Tampa, Boise or Reno.",
-        "From the clues, can you work out what each child's mom hoped for, where the child "
-        "moved to and what career the child chose instead?",
+        "Five moms in the Maple Street reading circle had each hoped for a different career for "
+        "her child: doctor, lawyer, dentist, engineer or teacher,",
+        "but Wesley, Fiona, Gideon, Imogen and Rupert became a chef, a painter, a musician, a "
+        "florist and a comedian instead, in some order.",
+        "Each moved to a different city: Portland, Denver, Tampa, Boise or Reno.",
+        "From the clues, can you work out what each mom hoped for, where her child moved and what "
+        "the child became?",
     };
     p.introStartsWithLineBreak = false;
     return p;

@@ -37,15 +37,13 @@ PuzzleSource puzzle25() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five wealthy couples own the five side-by-side units of a luxury terrace on the hill, "
-        "numbered unit 1 to unit 5 from one end of the row to the other.  The husbands are "
-        "Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
+        "Five wealthy couples own the side-by-side units 1 to 5 of a luxury terrace on the hill.  "
+        "The husbands are Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
-        "Rosalind.  In each couple the husband made the family's fortune in a different "
-        "profession:",
-        "one is a surgeon, one an architect, one a banker, one a lawyer and one a dentist.",
-        "From the clues, can you work out which couple lives in which unit and what each "
-        "husband does for a living?",
+        "Rosalind.  Each husband made his",
+        "fortune as a surgeon, an architect, a banker, a lawyer or a dentist.",
+        "From the clues, can you work out which couple lives in which unit and what each husband "
+        "does for a living?",
     };
     return p;
 }
