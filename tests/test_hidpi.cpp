@@ -112,6 +112,8 @@ private slots:
         QCOMPARE(board.image(QStringLiteral("ImgX"))->size(), QSize(25, 25));
         QCOMPARE(board.image(QStringLiteral("ImgMag"))->picture().devicePixelRatio(), 2.0);
         FrmLogic::release();
+        FrmMain::release();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The desktop matches windows to the installed entry by its file name
