@@ -8,6 +8,11 @@
 namespace zlp {
 
 void prepareApplication() {
+    // How the desktop ties the windows to the installed entry and its icon:
+    // by the entry's file name, and on X11 by the window class (the entry's
+    // StartupWMClass), which Qt takes from the application name.
+    QGuiApplication::setApplicationName(QStringLiteral("ZentarasLogicProblems"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zentaras-logic-problems"));
     // One style everywhere, so that button faces take their own colours.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::installFontSubstitutes();

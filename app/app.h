@@ -2,6 +2,7 @@
 #pragma once
 
 namespace zlp {
-// Application-wide settings every window relies on: style and font substitutes.
+// Application-wide settings every window relies on: style and font substitutes,
+// and the names that match the windows to the desktop entry.
 void prepareApplication();
 } // namespace zlp

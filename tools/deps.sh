@@ -3,7 +3,8 @@
 # are missing. Uses sudo only when not already root.
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgif-dev imagemagick
-          fonts-liberation libbenchmark-dev clang libclang-rt-14-dev clang-format git)
+          fonts-liberation libbenchmark-dev clang libclang-rt-14-dev clang-format git
+          dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the game with warnings as errors and runs every test, then builds it
+# Builds the game with warnings as errors and runs every test, checks the
+# Debian package with lintian where it is installed, then builds the game
 # again under AddressSanitizer and UndefinedBehaviorSanitizer and runs the
 # tests once more.
 set -euo pipefail
@@ -15,6 +16,18 @@ echo "== build and test"
 cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZLP_WERROR=ON -DZLP_FUZZ=ON >/dev/null
 cmake --build "$root/build-test" -j"$jobs"
 ctest --test-dir "$root/build-test" --output-on-failure -j"$jobs"
+
+echo "== the Debian package passes lintian"
+if command -v lintian >/dev/null; then
+    # Only the game is built for the package, with Debian's build flags.
+    cmake -S "$root" -B "$root/build-pkg" -DZLP_PACKAGE=ON >/dev/null
+    cmake --build "$root/build-pkg" -j"$jobs"
+    rm -f "$root"/build-pkg/*.deb
+    (cd "$root/build-pkg" && cpack >/dev/null)
+    lintian --fail-on error,warning "$root"/build-pkg/*.deb
+else
+    echo "lintian is not installed: skipped (apt-get install lintian)"
+fi
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZLP_WERROR=ON \

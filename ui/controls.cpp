@@ -84,8 +84,10 @@ ImageControl::ImageControl(QWidget* parent, const QString& name, bool bordered)
 void ImageControl::setPicture(const QPixmap& picture) {
     picture_ = picture;
     if (!picture_.isNull()) {
+        // In pixels: a picture drawn at twice the size takes the same room.
+        const QSize size = picture_.deviceIndependentSize().toSize();
         const int b = bordered_ ? 2 : 0;
-        resize(picture_.width() + b, picture_.height() + b);
+        resize(size.width() + b, size.height() + b);
     }
     update();
 }
@@ -98,6 +100,8 @@ void ImageControl::setAppearance(int appearance) {
 void ImageControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int b = bordered_ ? 1 : 0;
+    // Smoothed where the screen's scale is not the picture's own (1.5 for one at 2).
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) p.drawPixmap(b, b, picture_);
     if (!bordered_) return;
     const QRect r = rect().adjusted(0, 0, -1, -1);

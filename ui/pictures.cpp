@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
+
+#include <algorithm>
 
 // The stored pictures are compiled into this static library, and a static
 // library's resources are only linked in when code refers to them.
@@ -16,6 +19,34 @@ static void registerStoredPictures() {
 
 namespace zlp::ui {
 
+namespace {
+
+// Where a screen has more than one device pixel to a pixel, a picture drawn
+// at twice the size ("x@2x.gif" beside "x.gif") is shown in its place.
+bool wantsDoubleSize() {
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+QString doubleSizeName(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype folder =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return dot > folder ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                        : path + QStringLiteral("@2x");
+}
+
+std::optional<QPixmap> readPicture(const QString& path, int ratio) {
+    // Naming the format spares the reader from sniffing the file through every plugin.
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setDecideFormatFromContent(false);
+    QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
 QIcon windowIcon() {
     registerStoredPictures();
     static const QIcon icon(QStringLiteral(":/pictures/zlp.ico"));
@@ -24,7 +55,10 @@ QIcon windowIcon() {
 
 QPixmap storedPicture(const QString& fileName) {
     registerStoredPictures();
-    return QPixmap(QStringLiteral(":/pictures/") + fileName);
+    const QString path = QStringLiteral(":/pictures/") + fileName;
+    if (wantsDoubleSize() && QFileInfo::exists(doubleSizeName(path)))
+        if (std::optional<QPixmap> sharp = readPicture(doubleSizeName(path), 2)) return *sharp;
+    return QPixmap(path);
 }
 
 QString resolvePicturePath(const QString& windowsPath) {
@@ -53,13 +87,12 @@ QString resolvePicturePath(const QString& windowsPath) {
 }
 
 std::optional<QPixmap> loadPictureFile(const QString& windowsPath) {
-    const QString path = resolvePicturePath(windowsPath);
-    // Naming the format spares the reader from sniffing the file through every plugin.
-    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
-    reader.setDecideFormatFromContent(false);
-    const QImage image = reader.read();
-    if (image.isNull()) return std::nullopt;
-    return QPixmap::fromImage(image);
+    if (wantsDoubleSize()) {
+        const QString sharp = resolvePicturePath(doubleSizeName(windowsPath));
+        if (QFileInfo::exists(sharp))
+            if (std::optional<QPixmap> picture = readPicture(sharp, 2)) return picture;
+    }
+    return readPicture(resolvePicturePath(windowsPath), 1);
 }
 
 } // namespace zlp::ui

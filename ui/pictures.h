@@ -14,6 +14,9 @@ namespace zlp::ui {
 QIcon windowIcon();
 
 // A picture stored with the windows, by file name ("x.gif"); null if absent.
+// On a screen with more than one device pixel to a pixel, the picture drawn
+// at twice the size ("x@2x.gif") where there is one, at the same size in
+// pixels; so also for picture files.
 QPixmap storedPicture(const QString& fileName);
 
 // Resolves a picture path written with backslashes ("ZLP-Images\blank.gif")

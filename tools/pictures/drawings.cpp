@@ -33,18 +33,19 @@ QString addFont(const char* file, QString& family) {
     return {};
 }
 
-// A picture of w x h pixels drawn at `scale` times its size and reduced
-// smoothly; draw() works in the picture's own pixel coordinates.
-QImage supersampled(int w, int h, int scale, const std::function<void(QPainter&)>& draw) {
-    QImage big(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+// A picture of w x h pixels (times ratio) drawn at `scale` times its size and
+// reduced smoothly; draw() works in the picture's own pixel coordinates.
+QImage supersampled(int w, int h, int scale, int ratio,
+                    const std::function<void(QPainter&)>& draw) {
+    QImage big(w * ratio * scale, h * ratio * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::white);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(scale, scale);
+        p.scale(scale * ratio, scale * ratio);
         draw(p);
     }
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(w * ratio, h * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Like supersampled(), but drawn without smoothing and reduced by taking the
@@ -98,13 +99,13 @@ QImage pixelMap(const std::array<const char*, 16>& rows, const std::map<char, QR
     return image;
 }
 
-// Coverage (0 to 1) of pixel x, y by a shape given as a test on points,
-// sampled on a 5 x 5 grid inside the pixel.
-double coverage(int x, int y, const std::function<bool(double, double)>& inside) {
+// Coverage (0 to 1) of device pixel x, y by a shape given as a test on
+// points in picture pixels, sampled on a 5 x 5 grid inside the device pixel.
+double coverage(int x, int y, int ratio, const std::function<bool(double, double)>& inside) {
     int hits = 0;
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 5; ++j)
-            if (inside(x + (i + 0.5) / 5.0, y + (j + 0.5) / 5.0)) ++hits;
+            if (inside((x + (i + 0.5) / 5.0) / ratio, (y + (j + 0.5) / 5.0) / ratio)) ++hits;
     return hits / 25.0;
 }
 
@@ -123,11 +124,13 @@ bool onCross(double x, double y) {
     return std::abs(dx - dy) <= 1.9 || std::abs(dx + dy) <= 1.9;
 }
 
-// A 23 x 23 picture of ink on white, from a coverage test per pixel.
-QImage cellDrawing(const std::function<QRgb(int, int)>& colourAt) {
-    QImage image(kCellPicture, kCellPicture, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kCellPicture; ++y)
-        for (int x = 0; x < kCellPicture; ++x) image.setPixel(x, y, colourAt(x, y));
+// A 23 x 23 picture (times ratio) of ink on white, from a coverage test per
+// device pixel.
+QImage cellDrawing(int ratio, const std::function<QRgb(int, int)>& colourAt) {
+    const int side = kCellPicture * ratio;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) image.setPixel(x, y, colourAt(x, y));
     return image;
 }
 
@@ -211,6 +214,73 @@ IndexedImage blackAndWhite(const QImage& drawn) {
     return quantise(drawn, {kWhite, kBlack});
 }
 
+// The window icon's colours; the last entry is transparent.
+const QList<QRgb>& windowIconPalette() {
+    static const QList<QRgb> palette = {
+        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(192, 192, 192),
+        qRgb(200, 0, 0),     qRgb(90, 140, 255),  qRgb(40, 60, 200),   qRgb(30, 30, 110),
+        qRgb(255, 200, 150), qRgb(200, 130, 90),  qRgb(120, 60, 20),   qRgb(255, 204, 0),
+        qRgb(200, 130, 0),   qRgb(240, 120, 140), qRgb(235, 190, 130), qRgba(0, 0, 0, 0)};
+    return palette;
+}
+
+// The window icon drawn on a 32 x 32 square, whatever size the painter maps it to.
+void drawWindowIcon(QPainter& p) {
+    const QList<QRgb>& palette = windowIconPalette();
+    // The note pad: ruled paper under a red binding.
+    p.setPen(outline(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 5.5, 20, 25));
+    p.setPen(QPen(QColor(palette[5]), 1));
+    for (double y = 13; y < 29; y += 4) p.drawLine(QPointF(3.5, y), QPointF(19.5, y));
+    p.setPen(outline(Qt::black, 1));
+    p.setBrush(QColor(palette[4]));
+    p.drawRect(QRectF(1.5, 3.5, 20, 4));
+    // What the hand has written so far, ending at the pencil's point.
+    QPainterPath scribble;
+    scribble.moveTo(4, 22);
+    for (int i = 0; i < 3; ++i) {
+        const double x = 4 + i * 3.0;
+        scribble.cubicTo(x + 0.6, 16.5, x + 2.1, 16.5, x + 1.5, 21);
+        scribble.cubicTo(x + 1.5, 23, x + 2.7, 23, x + 3, 21);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(scribble);
+    // The sleeve and the hand, coming in from the lower right.
+    p.setPen(outline(QColor(palette[7]), 1));
+    p.setBrush(QColor(palette[6]));
+    QPainterPath sleeve;
+    sleeve.moveTo(23, 34);
+    sleeve.lineTo(34, 21);
+    sleeve.lineTo(34, 34);
+    sleeve.closeSubpath();
+    p.drawPath(sleeve);
+    const QPen skinEdge = outline(QColor(palette[10]), 1);
+    const QColor skin(palette[8]);
+    p.setPen(skinEdge);
+    p.setBrush(skin);
+    QPainterPath hand;
+    hand.moveTo(19, 21);
+    hand.cubicTo(19, 16, 24, 14, 28, 16);
+    hand.cubicTo(32, 18, 32, 24, 30, 27);
+    hand.cubicTo(28, 30, 23, 30, 21, 27);
+    hand.closeSubpath();
+    p.drawPath(hand);
+    // The pencil, point on the paper, eraser end over the back of the hand.
+    p.save();
+    p.translate(13, 22);
+    p.rotate(-45);
+    p.scale(-1, 1);
+    p.translate(-25, 0);
+    drawPencil(p, 25, 4, 1);
+    p.restore();
+    // Finger and thumb over the pencil.
+    p.setPen(skinEdge);
+    p.setBrush(skin);
+    p.drawEllipse(QRectF(16, 17, 7, 5));
+    p.drawEllipse(QRectF(19.5, 21.5, 6, 5));
+}
+
 } // namespace
 
 QString loadFonts() {
@@ -219,38 +289,41 @@ QString loadFonts() {
     return addFont("LiberationSansNarrow-Regular.ttf", gNarrowFamily);
 }
 
-IndexedImage xPicture() {
-    const QImage image =
-        cellDrawing([](int x, int y) { return coverage(x, y, onCross) >= 0.5 ? kBlack : kWhite; });
+IndexedImage xPicture(int ratio) {
+    const QImage image = cellDrawing(ratio, [ratio](int x, int y) {
+        return coverage(x, y, ratio, onCross) >= 0.5 ? kBlack : kWhite;
+    });
     return blackAndWhite(image);
 }
 
-IndexedImage oPicture() {
-    const QImage image =
-        cellDrawing([](int x, int y) { return coverage(x, y, onRing) >= 0.5 ? kBlack : kWhite; });
+IndexedImage oPicture(int ratio) {
+    const QImage image = cellDrawing(ratio, [ratio](int x, int y) {
+        return coverage(x, y, ratio, onRing) >= 0.5 ? kBlack : kWhite;
+    });
     return blackAndWhite(image);
 }
 
-IndexedImage redOPicture() {
-    const QImage image =
-        cellDrawing([](int x, int y) { return mix(kWhite, kRed, coverage(x, y, onRing)); });
+IndexedImage redOPicture(int ratio) {
+    const QImage image = cellDrawing(
+        ratio, [ratio](int x, int y) { return mix(kWhite, kRed, coverage(x, y, ratio, onRing)); });
     // White, red, a pale red for the ring's soft edge, and the transparent entry.
     const int transparent = 3;
     IndexedImage out =
         quantise(image, {kWhite, kRed, qRgb(255, 150, 150), qRgb(0, 0, 0)}, transparent);
     // The outermost columns let the board show through, as the cell's left and
     // right neighbours are one pixel apart.
-    for (int y = 0; y < out.height; ++y) {
-        out.at(0, y) = transparent;
-        out.at(out.width - 1, y) = transparent;
-    }
+    for (int y = 0; y < out.height; ++y)
+        for (int i = 0; i < ratio; ++i) {
+            out.at(i, y) = transparent;
+            out.at(out.width - 1 - i, y) = transparent;
+        }
     return out;
 }
 
-IndexedImage purpleOPicture() {
-    const QImage image = cellDrawing([](int x, int y) {
-        const QRgb ring = mix(kWhite, kPurple, coverage(x, y, onRing));
-        return mix(ring, kRed, coverage(x, y, onCross));
+IndexedImage purpleOPicture(int ratio) {
+    const QImage image = cellDrawing(ratio, [ratio](int x, int y) {
+        const QRgb ring = mix(kWhite, kPurple, coverage(x, y, ratio, onRing));
+        return mix(ring, kRed, coverage(x, y, ratio, onCross));
     });
     // Blends between white, purple and red: at most 64 entries.
     const QList<QRgb> palette =
@@ -258,8 +331,8 @@ IndexedImage purpleOPicture() {
     return quantise(image, palette);
 }
 
-IndexedImage blankPicture() {
-    QImage image(kCellPicture, kCellPicture, QImage::Format_ARGB32_Premultiplied);
+IndexedImage blankPicture(int ratio) {
+    QImage image(kCellPicture * ratio, kCellPicture * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     return blackAndWhite(image);
 }
@@ -279,11 +352,7 @@ constexpr std::array<const char*, 16> kSmallEraser = {
     "....BBB.........", ".d.d.l.l.l.d.d.d", "d.d.l.l.l.d.d.d.", ".......p..p....."};
 
 IndexedImage windowIcon(int size) {
-    const QList<QRgb> palette = {
-        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(192, 192, 192),
-        qRgb(200, 0, 0),     qRgb(90, 140, 255),  qRgb(40, 60, 200),   qRgb(30, 30, 110),
-        qRgb(255, 200, 150), qRgb(200, 130, 90),  qRgb(120, 60, 20),   qRgb(255, 204, 0),
-        qRgb(200, 130, 0),   qRgb(240, 120, 140), qRgb(235, 190, 130), qRgba(0, 0, 0, 0)};
+    const QList<QRgb>& palette = windowIconPalette();
     constexpr int transparent = 15;
     if (size == 16)
         return quantise(pixelMap(kSmallWindowIcon, {{'k', palette[0]},
@@ -303,60 +372,20 @@ IndexedImage windowIcon(int size) {
 
     const QImage image = majorityReduced(size, size, 16, [&](QPainter& p) {
         p.scale(size / 32.0, size / 32.0);
-        // The note pad: ruled paper under a red binding.
-        p.setPen(outline(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(1.5, 5.5, 20, 25));
-        p.setPen(QPen(QColor(palette[5]), 1));
-        for (double y = 13; y < 29; y += 4) p.drawLine(QPointF(3.5, y), QPointF(19.5, y));
-        p.setPen(outline(Qt::black, 1));
-        p.setBrush(QColor(palette[4]));
-        p.drawRect(QRectF(1.5, 3.5, 20, 4));
-        // What the hand has written so far, ending at the pencil's point.
-        QPainterPath scribble;
-        scribble.moveTo(4, 22);
-        for (int i = 0; i < 3; ++i) {
-            const double x = 4 + i * 3.0;
-            scribble.cubicTo(x + 0.6, 16.5, x + 2.1, 16.5, x + 1.5, 21);
-            scribble.cubicTo(x + 1.5, 23, x + 2.7, 23, x + 3, 21);
-        }
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(scribble);
-        // The sleeve and the hand, coming in from the lower right.
-        p.setPen(outline(QColor(palette[7]), 1));
-        p.setBrush(QColor(palette[6]));
-        QPainterPath sleeve;
-        sleeve.moveTo(23, 34);
-        sleeve.lineTo(34, 21);
-        sleeve.lineTo(34, 34);
-        sleeve.closeSubpath();
-        p.drawPath(sleeve);
-        const QPen skinEdge = outline(QColor(palette[10]), 1);
-        const QColor skin(palette[8]);
-        p.setPen(skinEdge);
-        p.setBrush(skin);
-        QPainterPath hand;
-        hand.moveTo(19, 21);
-        hand.cubicTo(19, 16, 24, 14, 28, 16);
-        hand.cubicTo(32, 18, 32, 24, 30, 27);
-        hand.cubicTo(28, 30, 23, 30, 21, 27);
-        hand.closeSubpath();
-        p.drawPath(hand);
-        // The pencil, point on the paper, eraser end over the back of the hand.
-        p.save();
-        p.translate(13, 22);
-        p.rotate(-45);
-        p.scale(-1, 1);
-        p.translate(-25, 0);
-        drawPencil(p, 25, 4, 1);
-        p.restore();
-        // Finger and thumb over the pencil.
-        p.setPen(skinEdge);
-        p.setBrush(skin);
-        p.drawEllipse(QRectF(16, 17, 7, 5));
-        p.drawEllipse(QRectF(19.5, 21.5, 6, 5));
+        drawWindowIcon(p);
     });
     return quantise(image, palette, transparent);
+}
+
+QImage desktopIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    drawWindowIcon(p);
+    p.end();
+    return image;
 }
 
 IndexedImage eraserIcon(int size) {
@@ -413,36 +442,37 @@ IndexedImage eraserIcon(int size) {
     return quantise(image, palette, transparent);
 }
 
-IndexedImage magnifierPicture() {
+IndexedImage magnifierPicture(int ratio) {
     const QRgb rim = qRgb(70, 70, 80);
     const QRgb glass = qRgb(200, 230, 255);
     const QRgb handle = qRgb(90, 45, 20);
-    const QImage image = supersampled(kMagnifierWidth, kMagnifierHeight, 8, [&](QPainter& p) {
-        const QPointF centre(40, 40);
-        const double radius = 32;
-        // Handle first, so the rim covers its inner end.
-        p.save();
-        p.translate(centre);
-        p.rotate(47);
-        p.setPen(outline(Qt::black, 1.5));
-        p.setBrush(QColor(160, 160, 170));
-        p.drawRect(QRectF(radius - 2, -6, 14, 12));
-        p.setBrush(QColor(handle));
-        p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
-        p.setPen(outline(QColor(150, 90, 50), 2));
-        p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
-        p.restore();
-        // The lens, with a glint on the glass.
-        p.setPen(outline(QColor(rim), 7));
-        p.setBrush(QColor(glass));
-        p.drawEllipse(centre, radius, radius);
-        p.setPen(outline(Qt::black, 1.2));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(centre, radius + 3.5, radius + 3.5);
-        p.drawEllipse(centre, radius - 3.5, radius - 3.5);
-        p.setPen(outline(Qt::white, 4));
-        p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
-    });
+    const QImage image =
+        supersampled(kMagnifierWidth, kMagnifierHeight, 8, ratio, [&](QPainter& p) {
+            const QPointF centre(40, 40);
+            const double radius = 32;
+            // Handle first, so the rim covers its inner end.
+            p.save();
+            p.translate(centre);
+            p.rotate(47);
+            p.setPen(outline(Qt::black, 1.5));
+            p.setBrush(QColor(160, 160, 170));
+            p.drawRect(QRectF(radius - 2, -6, 14, 12));
+            p.setBrush(QColor(handle));
+            p.drawRoundedRect(QRectF(radius + 12, -7.5, 36, 15), 7, 7);
+            p.setPen(outline(QColor(150, 90, 50), 2));
+            p.drawLine(QPointF(radius + 16, -3.5), QPointF(radius + 44, -3.5));
+            p.restore();
+            // The lens, with a glint on the glass.
+            p.setPen(outline(QColor(rim), 7));
+            p.setBrush(QColor(glass));
+            p.drawEllipse(centre, radius, radius);
+            p.setPen(outline(Qt::black, 1.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(centre, radius + 3.5, radius + 3.5);
+            p.drawEllipse(centre, radius - 3.5, radius - 3.5);
+            p.setPen(outline(Qt::white, 4));
+            p.drawArc(QRectF(centre.x() - 22, centre.y() - 22, 44, 44), 100 * 16, 60 * 16);
+        });
     const QList<QRgb> palette =
         joined({blend(kWhite, kBlack, 16), blend(kWhite, glass, 6), blend(glass, rim, 8),
                 blend(kBlack, handle, 6), blend(handle, qRgb(150, 90, 50), 4),
@@ -450,14 +480,17 @@ IndexedImage magnifierPicture() {
     return quantise(image, palette);
 }
 
-IndexedImage headingPicture(const std::array<std::string, 15>& items) {
+IndexedImage headingPicture(const std::array<std::string, 15>& items, int ratio) {
     // The text runs upwards from just above the grid; the top rows of the
     // picture are hidden on the board, so the text stays below them.
     constexpr double bottom = kHeadingHeight - 3;
     constexpr double room = bottom - kHeadingHidden - 2;
     constexpr double across = kHeadingPitch - 5; // clear of the grid lines
 
-    QImage image(kHeadingWidth, kHeadingHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(kHeadingWidth * ratio, kHeadingHeight * ratio,
+                 QImage::Format_ARGB32_Premultiplied);
+    // Painted in the picture's own pixels; the letters are set at the device size.
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -499,9 +532,11 @@ IndexedImage headingPicture(const std::array<std::string, 15>& items) {
     return quantise(image, blend(kWhite, kHeadingInk, 16));
 }
 
-IndexedImage examplePicture(int n) {
+IndexedImage examplePicture(int n, int ratio) {
     static const char* const kNames[] = {"Sally", "John", "Mary", "Fred"};
-    QImage image(n == 3 ? 325 : 380, n == 3 ? 114 : 180, QImage::Format_ARGB32_Premultiplied);
+    QImage image((n == 3 ? 325 : 380) * ratio, (n == 3 ? 114 : 180) * ratio,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setPen(Qt::black);

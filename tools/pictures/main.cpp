@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -22,6 +23,18 @@ using namespace zlp::pictures;
 
 void say(FILE* to, const QString& text) {
     std::fprintf(to, "%s\n", qPrintable(text));
+}
+
+// A palette picture as a palette QImage, its transparent entry see-through.
+QImage paletteImage(const IndexedImage& image) {
+    QImage out(image.width, image.height, QImage::Format_Indexed8);
+    QList<QRgb> colours = image.palette;
+    if (image.transparentIndex >= 0) colours[image.transparentIndex] &= 0x00ffffff;
+    out.setColorTable(colours);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            out.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+    return out;
 }
 
 // Writes every picture below root; returns the relative paths written, or
@@ -54,40 +67,51 @@ QStringList writeAll(const QString& root, const QString& workDir) {
         done(relative);
     };
 
-    // The same icon as PNG files, for the desktop entry of an installed game.
-    const auto png = [&](const QString& relative, const IndexedImage& image) {
-        QImage out(image.width, image.height, QImage::Format_Indexed8);
-        QList<QRgb> colours = image.palette;
-        if (image.transparentIndex >= 0) colours[image.transparentIndex] &= 0x00ffffff;
-        out.setColorTable(colours);
-        for (int y = 0; y < image.height; ++y)
-            for (int x = 0; x < image.width; ++x)
-                out.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
-        if (error.isEmpty() && !out.save(dir.filePath(relative), "PNG"))
+    // The icon as PNG files, for the desktop entry of an installed game.
+    const auto png = [&](const QString& relative, const QImage& image) {
+        if (error.isEmpty() && !image.save(dir.filePath(relative), "PNG"))
             error = dir.filePath(relative) + QStringLiteral(": cannot write");
         done(relative);
     };
+    // Every picture also at twice its size, named as Qt names such pictures:
+    // "x.gif" and "x@2x.gif".
+    const auto twice = [](const QString& relative) {
+        const qsizetype dot = relative.lastIndexOf(QLatin1Char('.'));
+        return relative.left(dot) + QStringLiteral("@2x") + relative.mid(dot);
+    };
+    const auto gifs = [&](const QString& relative,
+                          const std::function<IndexedImage(int ratio)>& draw) {
+        gif(relative, draw(1));
+        gif(twice(relative), draw(2));
+    };
+    const auto icos = [&](const QString& relative, const std::function<IndexedImage(int)>& draw) {
+        ico(relative, draw(32), draw(16));
+        ico(twice(relative), draw(64), draw(32));
+    };
 
-    ico(QStringLiteral("ui/pictures/zlp.ico"), windowIcon(32), windowIcon(16));
-    png(QStringLiteral("ui/pictures/icon32.png"), windowIcon(32));
-    png(QStringLiteral("ui/pictures/icon16.png"), windowIcon(16));
-    ico(QStringLiteral("ui/pictures/eraser.ico"), eraserIcon(32), eraserIcon(16));
-    gif(QStringLiteral("ui/pictures/x.gif"), xPicture());
-    gif(QStringLiteral("ui/pictures/o.gif"), oPicture());
-    gif(QStringLiteral("ui/pictures/redo.gif"), redOPicture());
-    gif(QStringLiteral("ui/pictures/purpleo.gif"), purpleOPicture());
+    icos(QStringLiteral("ui/pictures/zlp.ico"), windowIcon);
+    icos(QStringLiteral("ui/pictures/eraser.ico"), eraserIcon);
+    // Small sizes in the window icon's 16 colours, crisp; larger ones smoothed.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        png(QStringLiteral("ui/pictures/icon%1.png").arg(size),
+            size <= 32 ? paletteImage(windowIcon(size)) : desktopIcon(size));
+    gifs(QStringLiteral("ui/pictures/x.gif"), xPicture);
+    gifs(QStringLiteral("ui/pictures/o.gif"), oPicture);
+    gifs(QStringLiteral("ui/pictures/redo.gif"), redOPicture);
+    gifs(QStringLiteral("ui/pictures/purpleo.gif"), purpleOPicture);
     for (int n = 1; n <= 3; ++n)
-        gif(QStringLiteral("ui/pictures/example%1.gif").arg(n), examplePicture(n));
+        gifs(QStringLiteral("ui/pictures/example%1.gif").arg(n),
+             [n](int ratio) { return examplePicture(n, ratio); });
 
-    gif(QStringLiteral("ZLP-Images/blank.gif"), blankPicture());
-    gif(QStringLiteral("ZLP-Images/magglass.gif"), magnifierPicture());
+    gifs(QStringLiteral("ZLP-Images/blank.gif"), blankPicture);
+    gifs(QStringLiteral("ZLP-Images/magglass.gif"), magnifierPicture);
     for (const zlp::PuzzleRecord& record : zlp::PuzzleCatalogue::instance().all()) {
         // Column order: category 2, then 3, then 4.
         std::array<std::string, 15> columns;
         for (std::size_t c = 0; c < 3; ++c)
             for (std::size_t i = 0; i < 5; ++i) columns[c * 5 + i] = record.Items[c + 1][i];
-        gif(QStringLiteral("ZLP-Images/") + QString::fromStdString(record.HeadingPicture),
-            headingPicture(columns));
+        gifs(QStringLiteral("ZLP-Images/") + QString::fromStdString(record.HeadingPicture),
+             [&columns](int ratio) { return headingPicture(columns, ratio); });
     }
 
     if (!error.isEmpty()) {
