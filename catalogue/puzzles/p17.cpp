@@ -22,7 +22,7 @@ PuzzleSource puzzle17() {
           "   the other finished fourth."},
          allOf(
              {differ("Tobias", "Lindell"), oneEach("Tobias", "Lindell", "Volcano", "4th Place")})},
-        {{"*Lucas, who does not come from", "   Greywick, placed lower than the",
+        {{"*Lucas, who does not come from", "   Greywick, finished behind the",
           "   student who built the ant farm."},
          allOf({differ("Lucas", "Greywick"), after("Lucas", "Ant Farm", 1)})},
         {{"*The solar oven came in last of all,", "   exactly one place behind the",
