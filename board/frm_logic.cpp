@@ -243,10 +243,10 @@ QPixmap FrmLogic::readPicture(const QString& windowsPath) {
 void FrmLogic::tellMissingPictures() {
     QStringList tell;
     for (const QString& file : missing_)
-        if (!toldSince_.contains(file)) tell.append(file);
+        if (!told_.contains(file)) tell.append(file);
     missing_.clear();
     if (tell.isEmpty()) return;
-    toldSince_ += tell;
+    told_ += tell;
     const QString text =
         (tell.size() == 1 ? QStringLiteral("This picture file is missing or cannot be read:")
                           : QStringLiteral("These picture files are missing or cannot be read:")) +
