@@ -124,11 +124,7 @@ void FrmLogic::build(QWidget& w) {
         addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 8400, 5640, 855, 495);
     connect(exit, &QPushButton::clicked, this, &FrmLogic::CmdExit_Click);
 
-    QWidget::setTabOrder(intro, fillIn);
-    QWidget::setTabOrder(fillIn, next);
-    QWidget::setTabOrder(next, save);
-    QWidget::setTabOrder(save, answer);
-    QWidget::setTabOrder(answer, exit);
+    tabOrder({intro, fillIn, next, save, answer, exit});
 }
 
 ImageControl* FrmLogic::cell(int k) {
