@@ -146,12 +146,6 @@ void FormBase::unload() {
     FormWindow* w = window_;
     window_ = nullptr;
     w->detach();
-    // A window still shown over this one stays with this one's owner.
-    if (QWindow* gone = w->windowHandle()) {
-        for (QWindow* other : QGuiApplication::topLevelWindows())
-            if (other->transientParent() == gone)
-                other->setTransientParent(gone->transientParent());
-    }
     w->hide(); // ends a modal display of the window
     w->deleteLater();
     notify("unload", name_);
