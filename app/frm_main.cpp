@@ -54,15 +54,14 @@ void FrmMain::build(QWidget& w) {
     setButtonFace(instructions, colours::yellow);
     connect(instructions, &QPushButton::clicked, this, &FrmMain::CmdInstructions_Click);
 
-    QWidget* previous = instructions;
+    QList<QWidget*> order{instructions};
     for (int n = 1; n <= 25; ++n) {
         const QPoint at = puzzleButtonTwips(n);
         auto* b = addButton(&w, QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')),
                             puzzleCaption(n), at.x(), at.y(), 2055, 375);
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
         b->setAccessibleName(readerText(b->text())); // the caption's centring blanks are not read
-        QWidget::setTabOrder(previous, b);
-        previous = b;
+        order.append(b);
     }
 
     auto* open = addButton(&w, QStringLiteral("CmdOpenSaved"), QStringLiteral("&Open Saved File"),
@@ -70,12 +69,11 @@ void FrmMain::build(QWidget& w) {
     open->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     setButtonFace(open, colours::yellow);
     connect(open, &QPushButton::clicked, this, &FrmMain::CmdOpenSaved_Click);
-    QWidget::setTabOrder(previous, open);
 
     auto* exit =
         addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 5760, 4800, 975, 495);
     connect(exit, &QPushButton::clicked, this, &FrmMain::CmdExit_Click);
-    QWidget::setTabOrder(open, exit);
+    tabOrder(order << open << exit);
 }
 
 void FrmMain::Form_Load() {

@@ -125,11 +125,7 @@ void FrmLogic::build(QWidget& w) {
         addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 8400, 5640, 855, 495);
     connect(exit, &QPushButton::clicked, this, &FrmLogic::CmdExit_Click);
 
-    QWidget::setTabOrder(intro, fillIn);
-    QWidget::setTabOrder(fillIn, next);
-    QWidget::setTabOrder(next, save);
-    QWidget::setTabOrder(save, answer);
-    QWidget::setTabOrder(answer, exit);
+    tabOrder({intro, fillIn, next, save, answer, exit});
     keys_ = new GridKeys(*this, frame, exit);
 }
 
@@ -247,10 +243,10 @@ QPixmap FrmLogic::readPicture(const QString& windowsPath) {
 void FrmLogic::tellMissingPictures() {
     QStringList tell;
     for (const QString& file : missing_)
-        if (!toldSince_.contains(file)) tell.append(file);
+        if (!told_.contains(file)) tell.append(file);
     missing_.clear();
     if (tell.isEmpty()) return;
-    toldSince_ += tell;
+    told_ += tell;
     const QString text =
         (tell.size() == 1 ? QStringLiteral("This picture file is missing or cannot be read:")
                           : QStringLiteral("These picture files are missing or cannot be read:")) +

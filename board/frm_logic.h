@@ -63,14 +63,15 @@ private:
     // gives a null picture and is noted for the next tellMissingPictures().
     QPixmap readPicture(const QString& windowsPath);
     // Tells the player, in one message, which noted files could not be read,
-    // leaving out those already told since the last set-up began.
+    // leaving out those already told in this run: the board object lives
+    // until the program ends, so each file is told once.
     void tellMissingPictures();
 
     std::array<ui::ImageControl*, kCellCount> cells_{}; // valid while the window is loaded
     GridKeys* keys_ = nullptr;                          // the same
     bool settingUp_ = false;
-    QStringList missing_;   // noted, not yet told
-    QStringList toldSince_; // told since the last set-up began
+    QStringList missing_; // noted, not yet told
+    QStringList told_;    // told in this run
 };
 
 } // namespace zlp

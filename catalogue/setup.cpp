@@ -13,7 +13,6 @@ using namespace ui;
 void FrmLogic::SetUpPuzzle() {
     settingUp_ = true;
     missing_.clear();
-    toldSince_.clear();
 
     // 1. The chooser's variables outlive its window and are read below.
     FrmFiles& files = FrmFiles::get();

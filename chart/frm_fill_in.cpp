@@ -46,14 +46,13 @@ void FrmFillIn::build(QWidget& w) {
     // The boxes belong to the window but lie over the frame, created after it so
     // they are drawn above it; creating them row by row gives the tab order.
     const QFont boxFont = makeFont(QStringLiteral("Times New Roman"), 12);
-    QWidget* previous = nullptr;
+    QList<QWidget*> order;
     for (int r = 1; r <= kRows; ++r) {
         for (int c = 1; c <= kColumns; ++c) {
             auto* box = addTextBox(&w, boxName(c, r), 240 + (c - 1) * 1320, 1080 + (r - 1) * 360,
                                    1215, 375);
             box->setFont(boxFont);
-            if (previous) QWidget::setTabOrder(previous, box);
-            previous = box;
+            order.append(box);
         }
     }
 
@@ -61,7 +60,7 @@ void FrmFillIn::build(QWidget& w) {
     auto* hide = addButton(&w, QStringLiteral("CmdHide"), QStringLiteral("&Hide Fill-In Grid"),
                            4320, 3120, 1095, 495);
     connect(hide, &QPushButton::clicked, this, &FrmFillIn::CmdHide_Click);
-    QWidget::setTabOrder(previous, hide);
+    tabOrder(order << hide);
 }
 
 void FrmFillIn::Form_Load() {

@@ -43,7 +43,7 @@ WindowDesign FrmExamples::design() const {
 }
 
 void FrmExamples::build(QWidget& w) {
-    QList<QWidget*> tabOrder;
+    QList<QWidget*> order;
     auto* close =
         addButton(&w, QStringLiteral("CmdClose"), QStringLiteral("Close"), 4800, 5640, 1095, 375);
     connect(close, &QPushButton::clicked, this, &FrmExamples::CmdClose_Click);
@@ -62,11 +62,10 @@ void FrmExamples::build(QWidget& w) {
         // The example 3 box is hidden at design, and so is its label inside it.
         box->setVisible(e.shown);
         label->setVisible(e.shown);
-        tabOrder.append(box);
-        if (tabOrder.size() == 2) tabOrder.append(close);
+        order.append(box);
+        if (order.size() == 2) order.append(close);
     }
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    tabOrder(order);
 }
 
 void FrmExamples::Form_Load() {

@@ -85,9 +85,7 @@ void FrmInstructions::build(QWidget& w) {
     connect(ex3, &QPushButton::clicked, this, &FrmInstructions::CmdEx3_Click);
     connect(exit, &QPushButton::clicked, this, &FrmInstructions::CmdExit_Click);
 
-    QWidget::setTabOrder(exit, text);
-    QWidget::setTabOrder(text, ex1);
-    QWidget::setTabOrder(ex1, ex3);
+    tabOrder({exit, text, ex1, ex3});
 }
 
 void FrmInstructions::Form_Load() {

@@ -124,9 +124,8 @@ void FrmFiles::build(QWidget& w) {
     connect(dirs, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });
 
-    auto* files = addControl<QListWidget>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
-    files->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(files, &QListWidget::itemClicked, this, &FrmFiles::filList_Click);
+    auto* files = addControl<ListBox>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
+    connect(files, &ListBox::clicked, this, &FrmFiles::filList_Click);
 
     auto* ok =
         addButton(&w, QStringLiteral("OKButton"), QStringLiteral("OK"), 4320, 2280, 1215, 375);
@@ -143,11 +142,7 @@ void FrmFiles::build(QWidget& w) {
     ending->setFont(makeFont(QStringLiteral("MS Sans Serif"), 12, true));
     setColours(ending, colours::blue, colours::yellow);
 
-    QWidget::setTabOrder(name, ok);
-    QWidget::setTabOrder(ok, cancel);
-    QWidget::setTabOrder(cancel, files);
-    QWidget::setTabOrder(files, dirs);
-    QWidget::setTabOrder(dirs, drives);
+    tabOrder({name, ok, cancel, files, dirs, drives});
 
     // The lists start where the program runs.
     openDirectory(QDir::currentPath());

@@ -5,10 +5,15 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <qdrawutil.h>
+
+#include <utility>
 
 namespace zlp::ui {
 
@@ -104,27 +109,35 @@ void ImageControl::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) p.drawPixmap(b, b, picture_);
     if (!bordered_) return;
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    const QRect ring = rect(); // its right and bottom are the last pixel column and row
     if (appearance_ == 0) {
         p.setPen(colours::black);
-        p.drawRect(r);
+        p.drawRect(ring.adjusted(0, 0, -1, -1)); // an outline is one pixel wider than its rect
     } else {
-        // Raised: light on the top and left, dark on the bottom and right, two pixels deep.
-        p.setPen(Qt::white);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
+        // Raised, in the same ring as the flat border, so the picture stays
+        // whole: light on the top and left, dark on the bottom and right.
+        p.setPen(colours::white);
+        p.drawLine(ring.topLeft(), ring.topRight());
+        p.drawLine(ring.topLeft(), ring.bottomLeft());
         p.setPen(QColor(64, 64, 64));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        p.drawLine(ring.bottomLeft(), ring.bottomRight());
+        p.drawLine(ring.topRight(), ring.bottomRight());
     }
 }
 
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) secondOfDouble_ = true;
+}
+
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() != Qt::LeftButton) return;
+    const bool second = std::exchange(secondOfDouble_, false);
+    if (!second && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void CommandButton::setFace(const QColor& face) {
+    face_ = face;
+    update();
 }
 
 QString oneLineCaption(const QPushButton* button) {
@@ -144,21 +157,70 @@ void CommandButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
     QRect area = rect().adjusted(margin, 1, -margin, -1);
+    const bool wraps = area.height() >= 2 * fontMetrics().lineSpacing();
     QStylePainter p(this);
-    if (area.height() < 2 * fontMetrics().lineSpacing()) {
+    if (face_.isValid()) {
+        // The face flat in the button's colour, inside the desktop's 3-D edge:
+        // white and the face above and left, black and grey below and right.
+        QPalette edge;
+        edge.setColor(QPalette::Light, colours::white);
+        edge.setColor(QPalette::Button, face_);
+        edge.setColor(QPalette::Dark, QColor(128, 128, 128));
+        edge.setColor(QPalette::Shadow, colours::black);
+        const QBrush face(face_);
+        qDrawWinButton(&p, rect(), edge, isDown(), &face);
+    } else if (!wraps) {
         option.text = oneLineCaption(this);
         p.drawControl(QStyle::CE_PushButton, option);
         return;
+    } else {
+        // The bevel as the style draws it; the caption is wrapped below.
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButtonBevel, option);
     }
-    // The bevel as the style draws it, then the caption wrapped inside it.
-    option.text.clear();
-    p.drawControl(QStyle::CE_PushButtonBevel, option);
     if (isDown()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }
-    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                   isEnabled(), text(), QPalette::ButtonText);
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (wraps) flags |= Qt::TextWordWrap;
+    p.drawItemText(area, flags, palette(), isEnabled(), wraps ? text() : oneLineCaption(this),
+                   QPalette::ButtonText);
+    if (face_.isValid() && hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && mods == Qt::NoModifier && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, &ListBox::clicked);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const QListWidgetItem* before = selectedItems().value(0);
+    // With nothing chosen yet, the first arrow chooses the entry under the
+    // focus instead of passing over it.
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (!before && arrow && currentItem() && event->modifiers() == Qt::NoModifier) {
+        currentItem()->setSelected(true);
+    } else {
+        QListWidget::keyPressEvent(event);
+    }
+    const QListWidgetItem* after = selectedItems().value(0);
+    if (after && after != before) emit clicked();
 }
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int l, int t,
@@ -189,6 +251,7 @@ QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l,
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
     return box;
 }
 
@@ -250,6 +313,7 @@ void setButtonFace(QPushButton* b, const QColor& face) {
     QPalette pal = b->palette();
     pal.setColor(QPalette::Button, face);
     b->setPalette(pal);
+    if (auto* graphical = qobject_cast<CommandButton*>(b)) graphical->setFace(face);
 }
 
 } // namespace zlp::ui

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,7 +44,9 @@ void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred
 
 // An image control: shows its picture at the picture's own size (the control
 // takes that size once a picture is put in), optionally inside a single
-// border that is flat (appearance 0) or three-dimensional (appearance 1).
+// border that is flat (appearance 0) or raised (appearance 1); both take the
+// same one-pixel ring around the picture. A double click is one click: the
+// second press of it is a double click, which no image handles.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -59,12 +62,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
     bool bordered_;
     int appearance_ = 0;
+    bool secondOfDouble_ = false; // the press under way began a double click
 };
 
 // The caption as a one-line button draws it: trailing blanks pad the caption
@@ -74,14 +79,35 @@ QString oneLineCaption(const QPushButton* button);
 
 // A command button whose caption wraps at word boundaries when the button is
 // tall enough for more than one line, as captions on the game's larger
-// buttons do; a one-line button keeps its caption on one line.
+// buttons do; a one-line button keeps its caption on one line. Enter presses
+// the button that has the focus, as Space does; no button is a window's
+// default. A graphical button paints its face flat in its own colour.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    void setFace(const QColor& face);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QColor face_; // valid for a graphical button
+};
+
+// A list box whose Click comes from a mouse click on an entry or from the
+// keyboard moving the selection, not from the program filling the list.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Any control kind, named and placed in twips inside its container.
@@ -97,6 +123,7 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
                  int h);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h);
+// A text box of several lines; Tab moves on to the next control, not into the text.
 QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
                                     int h);
 ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w, int h,

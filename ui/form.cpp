@@ -4,8 +4,11 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QList>
+#include <QScreen>
+#include <QWindow>
 
 namespace zlp::ui {
 
@@ -22,6 +25,27 @@ struct Entry {
 QList<Entry>& live() {
     static QList<Entry> forms;
     return forms;
+}
+
+// The windows shown in turn, each over the one before: the main menu first.
+QList<QPointer<FormWindow>>& shownWindows() {
+    static QList<QPointer<FormWindow>> windows;
+    return windows;
+}
+
+// The last window shown that is still on the screen.
+FormWindow* windowOnTop() {
+    const QList<QPointer<FormWindow>>& shown = shownWindows();
+    for (qsizetype i = shown.size() - 1; i >= 0; --i)
+        if (shown[i] && shown[i]->isVisible()) return shown[i];
+    return nullptr;
+}
+
+// The corner positions count from: that of the area windows may use, below
+// or beside any panel.
+QPoint usableCorner(const QWidget* w) {
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().topLeft() : QPoint();
 }
 } // namespace
 
@@ -105,8 +129,9 @@ FormWindow* FormBase::window() {
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
         w->resize(px(s.widthTwips), px(s.heightTwips));
     } else {
-        w->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint);
+        // Only the hints named: no minimize or maximize box.
+        w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         w->setFixedSize(px(s.widthTwips), px(s.heightTwips));
     }
     build(*w);
@@ -126,29 +151,74 @@ void FormBase::unload() {
     notify("unload", name_);
 }
 
+void FormBase::prepareShowing(FormWindow* w) {
+    QList<QPointer<FormWindow>>& shown = shownWindows();
+    shown.removeIf([w](const QPointer<FormWindow>& p) { return !p || p == w; });
+    if (FormWindow* owner = windowOnTop()) {
+        // The desktop keeps a dialog, never a plain window, with its owner; the
+        // sizable ones keep their minimize and maximize boxes.
+        if (w->windowType() == Qt::Window)
+            w->setWindowFlags((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+        w->winId(); // the native windows carry the tie
+        QWindow* ownerHandle = owner->windowHandle();
+        bool loop = false; // never tie a window to one that is tied to it
+        for (QWindow* up = ownerHandle; up && !loop; up = up->transientParent())
+            loop = up == w->windowHandle();
+        if (!loop) w->windowHandle()->setTransientParent(ownerHandle);
+    }
+    shown.append(w);
+
+    // A window opens with the focus on the first control of its tab order
+    // that can take it; one shown again keeps the focus it had. The order is
+    // a ring, which need not begin at the window itself.
+    if (w->focusWidget()) return;
+    QWidget* start = firstTabStop_ ? firstTabStop_.data() : w->nextInFocusChain();
+    QWidget* c = start;
+    do {
+        if (c != w && c->window() == w && (c->focusPolicy() & Qt::TabFocus) && c->isEnabled() &&
+            c->isVisibleTo(w)) {
+            c->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        c = c->nextInFocusChain();
+    } while (c && c != start);
+}
+
+void FormBase::tabOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    firstTabStop_ = order.value(0);
+}
+
 void FormBase::showModal() {
     FormWindow* w = window();
     if (!w) return;
     w->setWindowModality(Qt::ApplicationModal);
+    prepareShowing(w);
     w->exec();
 }
 
 void FormBase::show() {
-    window()->show();
+    FormWindow* w = window();
+    prepareShowing(w);
+    w->show();
 }
 
 void FormBase::hide() {
-    if (window_) window_->hide();
+    if (!window_) return;
+    // Shown again where it stands now: a dialog not placed by the program is
+    // otherwise centred anew at each showing, off by the size of its frame.
+    window_->setAttribute(Qt::WA_Moved);
+    window_->hide();
 }
 
 void FormBase::setLeft(int twips) {
     FormWindow* w = window();
-    w->move(px(twips), w->y());
+    w->move(usableCorner(w).x() + px(twips), w->y());
 }
 
 void FormBase::setTop(int twips) {
     FormWindow* w = window();
-    w->move(w->x(), px(twips));
+    w->move(w->x(), usableCorner(w).y() + px(twips));
 }
 
 void FormBase::setCaption(const QString& caption) {

@@ -57,13 +57,15 @@ public:
     void load() { (void)window(); }
     void unload();
 
-    // Shows the window modally and returns when it has been hidden or unloaded.
+    // Shows the window modally over the window that takes input now, and
+    // returns when it has been hidden or unloaded.
     void showModal();
     // Shows the window without blocking (the main menu).
     void show();
     void hide();
 
-    // Window properties, in twips where they are positions.
+    // Window properties, in twips where they are positions; positions count
+    // from the top-left corner of the screen's area that windows may use.
     void setLeft(int twips);
     void setTop(int twips);
     void setCaption(const QString& caption);
@@ -98,11 +100,17 @@ protected:
     virtual void closeBox() { unload(); }
     // The key press for the window's cancel button (Escape), if it has one.
     virtual bool escapePressed() { return false; }
+    // Sets the window's tab order, first stop first; called from build().
+    void tabOrder(const QList<QWidget*>& order);
 
 private:
     friend class FormWindow;
+    // Ties the window to the one it is shown over and starts the focus where
+    // the window's tab order begins; both before every showing.
+    void prepareShowing(FormWindow* w);
     QString name_;
     QPointer<FormWindow> window_;
+    QPointer<QWidget> firstTabStop_;
     bool loading_ = false;
 };
 
