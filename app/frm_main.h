@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the start-up window, the 25 puzzle buttons and the one
 // application-wide puzzle number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's heavier handlers, each with the repaint that follows it: a
 // puzzle set-up, a full grid of cell clicks, and the answers on a grid of O's.
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zlp-bench: the windows need an application object, so the benchmarks get a
 // main of their own that creates one on the offscreen platform first.
 #include "app/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-board reader on whole files, the way the chooser's open path
 // reads them: a real board, and files far bigger than one, made in the
 // temporary folder (sparse where they hold no line end) and removed after.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving, reopening with the replay of the 150 cell clicks, and opening each
 // secondary window: the other things a player waits for.
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for any Qt Widgets program here: one window with as many buttons
 // as the main menu, shown and processed, then the program ends.
 #include <QApplication>

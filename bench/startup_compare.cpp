@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times two programs side by side as whole processes, alternating runs, and
 // reports median wall time and peak memory of each and their ratios.
 //   startup-compare <runs> <game-probe> <floor-probe>

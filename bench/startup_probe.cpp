@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own start-up up to the main menu shown and processed, then the
 // orderly exit: what a player waits for before the first click.
 #include "app/app.h"

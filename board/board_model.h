@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's public variables (cell states, tool, eraser flag, tool borders)
 // and the rules that change them. The board window shows this state.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/frm_logic.h"
 
 #include "app/frm_main.h"

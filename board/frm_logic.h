@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle board window: the 150-cell grid, the marking tools, the puzzle's
 // texts and the commands that move on, leave, save and show the answers.
 #pragma once

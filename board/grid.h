@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The elimination grid: cell names and numbering, blocks, categories, cell
 // states and the marking tool. Plain data and arithmetic, no windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play of the grid, and what a screen reader hears of the board.
 //
 // The grid is one keyboard stop, after the last control of the board's tab

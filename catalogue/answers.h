@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a puzzle's solution lies on the grid.
 #pragma once
 

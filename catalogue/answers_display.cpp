@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers display: red O's on the solution cells, purple on wrong O's.
 #include "app/frm_main.h"
 #include "board/frm_logic.h"

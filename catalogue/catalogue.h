@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 25 puzzles of the game, built into the program and read-only.
 #pragma once
 

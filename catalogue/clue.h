@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a clue means, in a form a program can check: a small expression over
 // the puzzle's items, written next to the clue's English text.
 #pragma once

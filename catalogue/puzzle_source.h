@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a puzzle is written down: its items, clues with their meanings, story
 // and solution. The catalogue turns each source into a PuzzleRecord.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle set-up: lays the current puzzle onto the board.
 #include "app/frm_main.h"
 #include "board/frm_logic.h"

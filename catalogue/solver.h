@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proves what a puzzle's clues allow: counts every assignment of the items
 // that satisfies all clues, and the same with each clue left out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/frm_fill_in.h"
 
 #include "app/frm_main.h"

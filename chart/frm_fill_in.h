@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill-in chart: a scratch chart of 4 x 5 text boxes for the current puzzle.
 #pragma once
 

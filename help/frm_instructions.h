@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions on how to solve a logic problem.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/frm_logic_intro.h"
 
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-board file: one line of 151 comma-separated decimal integers, the
 // puzzle number and then the 150 cell states in cell-index order, ended by
 // CR LF. The reader recognises a saved board by the length of its last line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the saved-board reader over arbitrary bytes. Besides not
 // crashing, the reader must agree with a slow line splitter on the last line,
 // accept only what it promises, and read back what it would write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "saves/frm_files.h"
 
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser: names the file to save a board to or to reopen one from.
 // Its drive, directory and file lists start on the process's working
 // directory and move on their own; the working directory never changes, so

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and prints their figures: start-up and peak memory
 # against a minimal Qt Widgets program, then the board's operations.
 set -euo pipefail

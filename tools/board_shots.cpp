@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zlp-board-shots [folder [puzzle]]: draws the board of a puzzle (default 1)
 // blank, marked and with the answers shown, and its introduction window, and
 // writes each as a PNG (default folder /tmp), with a copy enlarged three

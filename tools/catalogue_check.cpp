@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proves every puzzle of the catalogue: the number of answers its clues allow,
 // the number with each clue left out, and the time taken. With --json, writes
 // the whole catalogue as JSON instead.

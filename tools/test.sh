@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game with warnings as errors and runs every test, checks the
 # Debian package with lintian where it is installed, then builds the game
 # again under AddressSanitizer and UndefinedBehaviorSanitizer and runs the

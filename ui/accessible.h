@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears of the game's own control kinds. Qt already names
 // buttons, labels and text boxes by their texts; image controls, lines and the
 // board's grid stop are plain widgets to it. These give such a control a role

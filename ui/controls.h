@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control kinds of the game's windows, placed in twips: command buttons,
 // labels, text boxes, images, frames and lines. Every control is named.
 #pragma once

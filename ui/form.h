@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window objects. Each window of the game is one application-wide object,
 // reachable by its name and created on first use. Touching the window or one
 // of its controls loads it (builds the controls in their design state, then

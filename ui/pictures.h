@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: those stored with the windows (resources) and the picture files
 // read at run time from the folder beside the working directory.
 #pragma once

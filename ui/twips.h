@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout units: positions and sizes are written in twips and turned into
 // pixels here only (15 twips to the pixel at 96 dots per inch); Qt's high-DPI
 // scaling does the rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawings of the game's pictures. Every function draws the same pixels on
 // every run: fixed geometry, fixed palettes, fonts loaded from fixed files.
 // `ratio` 2 draws a picture at twice its size, for screens with two device

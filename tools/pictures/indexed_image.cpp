@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/pictures/indexed_image.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Palette images: quantising drawn pictures to a fixed palette and writing
 // them as GIF (giflib) or ICO (ImageMagick's convert).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zlp-pictures: draws the game's pictures and writes them into the source tree.
 //
 //   zlp-pictures <repo-root>          write every picture
