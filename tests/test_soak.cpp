@@ -22,6 +22,7 @@ using namespace zlp::test;
 namespace {
 
 enum Shown { X, O, Blank, Red, Purple };
+const QString kTools[] = {"ImgX", "ImgO", "ImgErase"};
 
 // The rules, written again without the game's own model. The chosen tool
 // (1 X, 2 O, 3 eraser) is the one shown raised.
@@ -131,7 +132,7 @@ private:
                 QTest::mouseClick(b.cell(k), Qt::LeftButton, {}, QPoint(11, 11));
             } else if (roll < 930) {
                 m_.tool = roll < 700 ? 1 : roll < 800 ? 2 : 3;
-                press(b, QStringList{"ImgX", "ImgO", "ImgErase"}[m_.tool - 1]);
+                press(b, kTools[m_.tool - 1]);
             } else if (roll < 960) {
                 m_.answers();
                 press(b, QStringLiteral("CmdAnswer"));
@@ -185,10 +186,9 @@ private:
         }
         if (b.board.CurrentTool != m_.tool || (b.board.EraserRaised != 0) != (m_.tool == 3))
             fail(QStringLiteral("tool %1, not %2").arg(b.board.CurrentTool).arg(m_.tool));
-        const QStringList tools{"ImgX", "ImgO", "ImgErase"};
         for (int t = 1; t <= 3; ++t)
-            if (b.image(tools[t - 1])->appearance() != (m_.tool == t ? 1 : 0))
-                fail(QStringLiteral("border of ") + tools[t - 1]);
+            if (b.image(kTools[t - 1])->appearance() != (m_.tool == t ? 1 : 0))
+                fail(QStringLiteral("border of ") + kTools[t - 1]);
         if (FrmFiles::get().FileMode != m_.fileMode)
             fail(QStringLiteral("FileMode %1").arg(FrmFiles::get().FileMode));
         if (!b.caption().startsWith(
@@ -206,12 +206,9 @@ private slots:
     void initTestCase() { prepareApplication(); }
 
     void randomPlayer() {
-        const int steps = qEnvironmentVariableIsSet("ZLP_SOAK_STEPS")
-                              ? qEnvironmentVariableIntValue("ZLP_SOAK_STEPS")
-                              : 1500;
-        const unsigned seed = qEnvironmentVariableIsSet("ZLP_SOAK_SEED")
-                                  ? unsigned(qEnvironmentVariableIntValue("ZLP_SOAK_SEED"))
-                                  : 20261205u;
+        const int asked = qEnvironmentVariableIntValue("ZLP_SOAK_STEPS");
+        const int steps = asked > 0 ? asked : 1500;
+        const int seed = qEnvironmentVariableIntValue("ZLP_SOAK_SEED");
         // Saved boards go to a folder of the test's own, which holds a link to the pictures.
         QTemporaryDir dir;
         QVERIFY(QFile::link(QDir::current().absoluteFilePath(QStringLiteral("ZLP-Images")),
@@ -219,7 +216,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         FrmMain::get().show();
-        Player player(seed, steps);
+        Player player(seed ? unsigned(seed) : 20261205u, steps);
         player.run();
         QDir::setCurrent(previous);
         QVERIFY2(player.failures.isEmpty(), qPrintable(player.failures.join(QLatin1Char('\n'))));
