@@ -1,5 +1,4 @@
-// The file chooser on its own: modes, the three lists, the save names and the
-// replace question, the open path's refusals, Cancel.
+// The file chooser: modes, the three lists, save names, the replace question, opening.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
@@ -169,8 +168,8 @@ private slots:
             const QByteArray board = prepareBoard(9);
             runChooser(2, [&](QWidget* w) {
                 QVERIFY(openDirectory(w, dir_->path()));
-                if (*c.pick) QVERIFY(pickFile(w, c.pick));
-                if (*c.pick) QVERIFY(!w->findChild<QLabel*>("LblEnding")->isVisible());
+                if (*c.pick) // the ending is not shown for a picked name
+                    QVERIFY(pickFile(w, c.pick) && w->findChild<QLabel*>("LblEnding")->isHidden());
                 if (c.typed) typeName(w, c.typed);
                 if (c.answer != QMessageBox::NoButton)
                     onMessageBox([&](QMessageBox* box) {
@@ -187,10 +186,7 @@ private slots:
             QVERIFY(!FrmFiles::get().isLoaded());
             QCOMPARE(savedBytes(at(c.written)),
                      c.answer == QMessageBox::Cancel ? QByteArray("old") : board);
-            QStringList written{c.written, "old.txt"};
-            written.removeDuplicates();
-            written.sort(Qt::CaseInsensitive);
-            QCOMPARE(entries(), written);
+            QCOMPARE(entries().size(), QLatin1String(c.written) == "old.txt" ? 1 : 2);
         }
     }
 

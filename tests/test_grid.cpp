@@ -1,5 +1,4 @@
-// The grid arithmetic, cell replay and the purple marking rule, without a window.
-#include "board/board_model.h"
+// The grid arithmetic without a window: cell numbering, names, blocks and joins.
 #include "board/grid.h"
 
 #include <QTest>
@@ -37,37 +36,6 @@ private slots:
             QCOMPARE(cellJoining(j.rowCategory, j.rowItem, j.colCategory, j.colItem), k);
         }
         QCOMPARE(cellJoining(2, 1, 2, 1), -1);
-    }
-
-    // A reopened board replays saved values whatever the tool; others leave the cell.
-    void replayOfSavedValues() {
-        BoardModel m;
-        m.resetBoard();
-        m.ImgO_Click();
-        QCOMPARE(m.clickCell(0, 1, 0), Picture::X);
-        QCOMPARE(m.clickCell(1, 1, 1), Picture::O);
-        QCOMPARE(m.CurrentTool, kToolO);
-        QCOMPARE(m.clickCell(2, 1, 2), Picture::Blank);
-        QCOMPARE(m.CurrentTool, kToolX); // a replayed blank hands back to X
-        for (const long long odd : {7LL, -1LL}) QCOMPARE(m.clickCell(1, 1, odd), Picture::None);
-        QCOMPARE(m.state(1), kStateO);
-        m.ImgO_Click();
-        QCOMPARE(m.clickCell(4, 2, 0), Picture::O); // any other mode marks with the tool
-    }
-
-    void purpleLooksOnlyDownItsBlockColumn() {
-        BoardModel m;
-        m.resetBoard();
-        const auto at = [](const char* name) { return *cellIndexFromName(name); };
-        for (const char* o : {"Img0102", "Img0104", "Img0201", "Img0106"})
-            m.CellState[std::size_t(at(o))] = kStateO;
-        m.CellState[std::size_t(at("Img0103"))] = kStateX;
-        const std::vector<int> both{at("Img0102"), at("Img0104")};
-        QCOMPARE(purpleColumnOs(m, at("Img0101")), both);
-        QCOMPARE(purpleColumnOs(m, at("Img0103")), both);
-        QCOMPARE(purpleColumnOs(m, at("Img0102")), std::vector<int>{at("Img0104")});
-        QCOMPARE(purpleColumnOs(m, at("Img0108")), std::vector<int>{at("Img0106")});
-        QVERIFY(purpleColumnOs(m, at("Img1505")).empty());
     }
 };
 

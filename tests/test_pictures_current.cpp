@@ -1,5 +1,4 @@
-// The pictures: the committed ones are those zlp-pictures draws now (and its
-// check mode notices one changed or missing), and the headings fit the board.
+// The committed pictures are those zlp-pictures draws now, and the headings fit the board.
 #include "catalogue/catalogue.h"
 #include "ui/pictures.h"
 
@@ -44,16 +43,14 @@ private slots:
         for (const QString& sub : {QStringLiteral("ui/pictures"), QStringLiteral("ZLP-Images")}) {
             to.mkpath(sub);
             for (const QString& name : QDir(from.filePath(sub)).entryList(QDir::Files))
-                QVERIFY(
-                    QFile::copy(from.filePath(sub + '/' + name), to.filePath(sub + '/' + name)));
+                if (name != QStringLiteral("Puz07.gif"))
+                    QFile::copy(from.filePath(sub + '/' + name), to.filePath(sub + '/' + name));
         }
-        QFile changed(to.filePath("ui/pictures/o.gif"));
-        QVERIFY(changed.open(QIODevice::ReadWrite));
-        QByteArray bytes = changed.readAll();
-        bytes[13] = char(bytes[13] ^ 0x01);
-        QVERIFY(changed.seek(0) && changed.write(bytes) == bytes.size());
+        QFile changed(to.filePath("ui/pictures/o.gif")); // one byte of its palette
+        QVERIFY(changed.open(QIODevice::ReadWrite) && changed.seek(13));
+        const char byte = changed.read(1).at(0);
+        QVERIFY(changed.seek(13) && changed.write(QByteArray(1, char(byte ^ 1))) == 1);
         changed.close();
-        QVERIFY(QFile::remove(to.filePath("ZLP-Images/Puz07.gif")));
         QString output;
         QCOMPARE(runCheck(copy.path(), &output), 1);
         QVERIFY2(output.contains("ui/pictures/o.gif: differs") &&

@@ -1,8 +1,6 @@
-// A seeded random player that plays through the real windows: chooses
-// puzzles, marks cells with all three tools, shows the answers, saves and
-// reopens boards, moves on with Next and Exit.
-// After every step the board must match a plain model of the rules written
-// here from scratch, and no window may be left behind.
+// A seeded random player plays through the real windows: puzzles, all three tools, the
+// answers, saves and reopens, Next and Exit. After every step the board must match a plain
+// model of the rules written here from scratch, and no window may be left behind.
 //   ZLP_SOAK_STEPS (default 1500) and ZLP_SOAK_SEED (default 20261205) set the run.
 #include "app/app.h"
 #include "app/frm_main.h"
