@@ -7,6 +7,7 @@
 #include "modal_driver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +17,16 @@
 #include <memory>
 
 namespace zlp::test {
+
+inline QByteArray savedBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool putBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 inline QListWidgetItem* listEntry(QListWidget* list, const QString& text) {
     for (int i = 0; i < list->count(); ++i)

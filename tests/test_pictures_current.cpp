@@ -1,82 +1,81 @@
-// The committed pictures are those zlp-pictures draws now, and the tool's
-// check mode notices a picture that is changed or missing.
-#include <QDir>
-#include <QFile>
+// The committed pictures are those zlp-pictures draws now, and the headings fit the board.
+#include "catalogue/catalogue.h"
+#include "ui/pictures.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-};
-
-Run runCheck(const QString& root) {
+int runCheck(const QString& root, QString* output = nullptr) {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
     tool.start(QStringLiteral(ZLP_PICTURES_TOOL), {QStringLiteral("--check"), root});
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit) return {};
-    return {tool.exitCode(), QString::fromLocal8Bit(tool.readAll())};
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit) return -1;
+    if (output) *output = QString::fromLocal8Bit(tool.readAll());
+    return tool.exitCode();
 }
 
-// Copies what the check mode compares (and the file that marks the source
-// root) into dir.
-bool copyPictures(const QString& dir) {
-    const QDir source = QDir::current();
-    if (!QFile::copy(source.filePath(QStringLiteral("CMakeLists.txt")),
-                     QDir(dir).filePath(QStringLiteral("CMakeLists.txt"))))
-        return false;
-    for (const QString& sub : {QStringLiteral("ui/pictures"), QStringLiteral("ZLP-Images")}) {
-        QDir(dir).mkpath(sub);
-        const QDir from(source.filePath(sub));
-        for (const QString& name : from.entryList(QDir::Files))
-            if (!QFile::copy(from.filePath(name),
-                             QDir(dir).filePath(sub + QLatin1Char('/') + name)))
-                return false;
-    }
+// True when every pixel of the area is opaque white.
+bool blankArea(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
     return true;
 }
-
 } // namespace
 
-class PicturesCurrentTest : public QObject {
+class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
     void committedPicturesAreCurrent() {
-        const Run run = runCheck(QDir::currentPath());
-        QVERIFY2(run.exitCode == 0,
-                 qPrintable(QStringLiteral("run tools/zlp-pictures to bring these up to date:\n") +
-                            run.output));
+        QString output;
+        QVERIFY2(runCheck(QDir::currentPath(), &output) == 0,
+                 qPrintable("run tools/zlp-pictures to redraw:\n" + output));
     }
 
+    // A copy with one palette byte changed and one picture gone fails the check.
     void checkNoticesChangedAndMissingPictures() {
         QTemporaryDir copy;
-        QVERIFY(copy.isValid());
-        QVERIFY(copyPictures(copy.path()));
-        QCOMPARE(runCheck(copy.path()).exitCode, 0);
-
-        // One byte of a palette changed, one picture gone.
-        QFile changed(QDir(copy.path()).filePath(QStringLiteral("ui/pictures/o.gif")));
-        QVERIFY(changed.open(QIODevice::ReadWrite));
-        QByteArray bytes = changed.readAll();
-        bytes[13] = static_cast<char>(bytes[13] ^ 0x01);
-        QVERIFY(changed.seek(0));
-        QCOMPARE(changed.write(bytes), bytes.size());
+        const QDir to(copy.path()), from = QDir::current();
+        QVERIFY(QFile::copy(from.filePath("CMakeLists.txt"), to.filePath("CMakeLists.txt")));
+        for (const QString& sub : {QStringLiteral("ui/pictures"), QStringLiteral("ZLP-Images")}) {
+            to.mkpath(sub);
+            for (const QString& name : QDir(from.filePath(sub)).entryList(QDir::Files))
+                if (name != QStringLiteral("Puz07.gif"))
+                    QFile::copy(from.filePath(sub + '/' + name), to.filePath(sub + '/' + name));
+        }
+        QFile changed(to.filePath("ui/pictures/o.gif")); // one byte of its palette
+        QVERIFY(changed.open(QIODevice::ReadWrite) && changed.seek(13));
+        const char byte = changed.read(1).at(0);
+        QVERIFY(changed.seek(13) && changed.write(QByteArray(1, char(byte ^ 1))) == 1);
         changed.close();
-        QVERIFY(QFile::remove(QDir(copy.path()).filePath(QStringLiteral("ZLP-Images/Puz07.gif"))));
+        QString output;
+        QCOMPARE(runCheck(copy.path(), &output), 1);
+        QVERIFY2(output.contains("ui/pictures/o.gif: differs") &&
+                     output.contains("ZLP-Images/Puz07.gif: missing"),
+                 qPrintable(output));
+    }
 
-        const Run run = runCheck(copy.path());
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.output.contains(QStringLiteral("ui/pictures/o.gif: differs")),
-                 qPrintable(run.output));
-        QVERIFY2(run.output.contains(QStringLiteral("ZLP-Images/Puz07.gif: missing")),
-                 qPrintable(run.output));
-        QVERIFY2(!run.output.contains(QStringLiteral("x.gif")), qPrintable(run.output));
+    // Each heading stands in its own column, clear of the grid lines; a column
+    // has writing exactly when its item has a name.
+    void headingsStandOverTheirColumns() {
+        for (const zlp::PuzzleRecord& record : zlp::PuzzleCatalogue::instance().all()) {
+            const QString file = QString::fromStdString(record.HeadingPicture);
+            const auto picture = zlp::ui::loadPictureFile(QStringLiteral("ZLP-Images\\") + file);
+            QVERIFY2(picture && picture->size() == QSize(358, 81), qPrintable(file));
+            const QImage image = picture->toImage();
+            for (int column = 0; column < 15; ++column) {
+                QVERIFY2(blankArea(image, QRect(column * 24, 0, 1, 81)), qPrintable(file));
+                const std::string& item =
+                    record.Items[std::size_t(1 + column / 5)][std::size_t(column % 5)];
+                const QRect room = QRect(column * 24 + 1, 0, 23, 81).intersected(image.rect());
+                QVERIFY2(blankArea(image, room) == item.empty(), qPrintable(file));
+            }
+        }
     }
 };
 
-QTEST_MAIN(PicturesCurrentTest)
+QTEST_MAIN(PicturesTest)
 #include "test_pictures_current.moc"

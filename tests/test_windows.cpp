@@ -1,4 +1,5 @@
-// The secondary windows: fill-in chart, introduction, instructions and examples.
+// The windows: loaded on touch, unloaded with their variables kept, released; the main menu,
+// the fill-in chart, the introduction, the instructions and the examples.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
@@ -8,14 +9,15 @@
 #include "help/frm_instructions.h"
 #include "help/frm_logic_intro.h"
 #include "modal_driver.h"
+#include "saves/frm_files.h"
 #include "ui/controls.h"
-#include "ui/pictures.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace zlp;
@@ -23,404 +25,249 @@ using zlp::test::missedModals;
 using zlp::test::whenModal;
 
 namespace {
-
-template <class T> T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s in %s", name, qPrintable(w->objectName()));
+template <class T = QWidget> T* child(QWidget* w, const QString& name) {
+    T* c = w->findChild<T*>(name);
+    if (!c) qFatal("no control %s in %s", qPrintable(name), qPrintable(w->objectName()));
     return c;
 }
 
-void setPuzzle(int n) {
+void click(QWidget* w, const QString& name) {
+    QTest::mouseClick(child(w, name), Qt::LeftButton);
+}
+
+// Shows form modally and runs act on its window, for the current puzzle n.
+void showing(ui::FormBase& form, int n, std::function<void(QWidget*)> act) {
     FrmMain::get().PuzzleNumber = static_cast<Int16>(n);
+    whenModal(form.name(), std::move(act));
+    form.showModal();
 }
-
-// The widgets Tab visits from `start`, in order, until the chain comes back round.
-QStringList tabChain(QWidget* start) {
-    QStringList names{start->objectName()};
-    for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden())
-            names << w->objectName();
-    }
-    return names;
-}
-
-QStringList chartBoxesInRowOrder() {
-    QStringList names;
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 4; ++c) names << FrmFillIn::boxName(c, r);
-    return names;
-}
-
-QString introOf(int n) {
-    return QString::fromStdString(PuzzleCatalogue::instance().find(n)->IntroText)
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// The control that a click at the centre of `w` reaches.
-QWidget* topmostAt(QWidget* window, QWidget* w) {
-    return window->childAt(w->mapTo(window, w->rect().center()));
-}
-
 } // namespace
 
 class TestWindows : public QObject {
     Q_OBJECT
 
+    QStringList events_;
+    void watch() {
+        events_.clear();
+        ui::FormBase::setObserver(
+            [this](const QString& e, const QString& n) { events_ << e + ' ' + n; });
+    }
+
 private slots:
     void initTestCase() { prepareApplication(); }
 
     void cleanup() {
-        QCOMPARE(missedModals(), 0);
-        FrmExamples::release();
-        FrmInstructions::release();
-        FrmFillIn::release();
-        FrmLogicIntro::release();
-        FrmLogic::release();
-        FrmMain::release();
+        ui::FormBase::setObserver({});
+        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(missedModals(), 0);
     }
 
+    void unloadKeepsVariablesReleaseDiscardsThem() {
+        watch();
+        FrmMain::get().PuzzleNumber = 12; // a variable does not load the window
+        QVERIFY(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit")));
+        FrmMain::get().unload();
+        QVERIFY(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit"))); // loads again
+        QCOMPARE(FrmMain::get().PuzzleNumber, Int16(12));
+        FrmMain::release();
+        QCOMPARE(FrmMain::get().PuzzleNumber, Int16(0));
+        QCOMPARE(events_,
+                 (QStringList{"create FrmMain", "load FrmMain", "unload FrmMain", "load FrmMain",
+                              "unload FrmMain", "release FrmMain", "create FrmMain"}));
+    }
+
+    // Three columns of buttons inside the window, none over another, in tab order.
+    void mainMenu() {
+        QWidget* w = FrmMain::get().window();
+        QCOMPARE(w->pos(), QPoint(10, 10));
+        QStringList order{QStringLiteral("CmdInstructions")};
+        for (int n = 1; n <= 25; ++n)
+            order << QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0'));
+        order << QStringLiteral("CmdOpenSaved") << QStringLiteral("CmdExit");
+        QList<QRect> taken;
+        QWidget* at = w->findChild<QWidget*>(order[0]);
+        for (const QString& name : order) {
+            QCOMPARE(at->objectName(), name);
+            QVERIFY2(w->rect().contains(at->geometry()), qPrintable(name));
+            for (const QRect& other : taken)
+                QVERIFY2(!other.intersects(at->geometry()), qPrintable(name));
+            taken << at->geometry();
+            do at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus));
+        }
+    }
+
+    // Hide (button or Escape) keeps the entries, Enter does nothing, the close box unloads.
     void chartKeepsEntriesWhileOnlyHidden() {
-        setPuzzle(1);
-        whenModal("FrmFillIn", [](QWidget* w) {
-            QTest::keyClicks(child<QLineEdit>(w, "Txt0101"), QStringLiteral("Bus Drivers"));
-            QTest::keyClicks(child<QLineEdit>(w, "Txt0405"), QStringLiteral("10:00"));
-            QTest::mouseClick(child<QPushButton>(w, "CmdHide"), Qt::LeftButton);
+        FrmFillIn& chart = FrmFillIn::get();
+        showing(chart, 1, [](QWidget* w) {
+            QTest::keyClicks(child(w, "Txt0405"), QStringLiteral("10:00"));
+            click(w, "CmdHide");
         });
-        FrmFillIn::get().showModal();
-        QVERIFY(FrmFillIn::get().isLoaded());
-        QVERIFY(!FrmFillIn::get().window()->isVisible());
-
-        // Shown again as left; Enter in a box does nothing, Escape hides like CmdHide.
-        QString seen0101, seen0405;
-        bool visibleAfterEnter = false;
-        whenModal("FrmFillIn", [&](QWidget* w) {
-            seen0101 = child<QLineEdit>(w, "Txt0101")->text();
-            seen0405 = child<QLineEdit>(w, "Txt0405")->text();
-            QTest::keyClick(child<QLineEdit>(w, "Txt0101"), Qt::Key_Return);
-            visibleAfterEnter = w->isVisible();
-            QTest::keyClick(child<QLineEdit>(w, "Txt0201"), Qt::Key_Escape);
+        QString seen;
+        bool stayed = false;
+        showing(chart, 1, [&](QWidget* w) {
+            seen = child<QLineEdit>(w, "Txt0405")->text();
+            QTest::keyClick(child(w, "Txt0101"), Qt::Key_Return); // Enter does nothing
+            stayed = w->isVisible();
+            QTest::keyClick(child(w, "Txt0201"), Qt::Key_Escape);
         });
-        FrmFillIn::get().showModal();
-        QCOMPARE(seen0101, QStringLiteral("Bus Drivers"));
-        QCOMPARE(seen0405, QStringLiteral("10:00"));
-        QVERIFY(visibleAfterEnter);
-        QVERIFY(FrmFillIn::get().isLoaded());
-
-        // The close box unloads: the next showing is empty, with the same headings.
-        whenModal("FrmFillIn", [](QWidget* w) { w->close(); });
-        FrmFillIn::get().showModal();
-        QVERIFY(!FrmFillIn::get().isLoaded());
-        QString after0101, title;
-        whenModal("FrmFillIn", [&](QWidget* w) {
-            after0101 = child<QLineEdit>(w, "Txt0101")->text();
-            title = child<QLabel>(w, "LblTitle")->text();
-            w->close();
-        });
-        FrmFillIn::get().showModal();
-        QVERIFY(after0101.isEmpty());
-        QCOMPARE(title, QStringLiteral("Logic Problem #1 - Conferences"));
+        QVERIFY(chart.isLoaded() && stayed);
+        QCOMPARE(seen, QStringLiteral("10:00"));
+        showing(chart, 1, [](QWidget* w) { w->close(); });
+        QVERIFY(!chart.isLoaded());
+        QVERIFY(child<QLineEdit>(chart.window(), "Txt0405")->text().isEmpty());
+        QCOMPARE(child<QLabel>(chart.window(), "LblTitle")->text(),
+                 QStringLiteral("Logic Problem #1 - Conferences"));
     }
 
     // The board's Next and Exit unload the chart; the next showing starts afresh.
     void chartLosesEntriesWhenTheBoardMovesOn() {
-        setPuzzle(1);
-        const auto typeAndHide = [] {
-            whenModal("FrmFillIn", [](QWidget* w) {
-                QTest::keyClicks(child<QLineEdit>(w, "Txt0302"), QStringLiteral("Writers"));
-                QTest::mouseClick(child<QPushButton>(w, "CmdHide"), Qt::LeftButton);
+        for (const char* command : {"CmdNext", "CmdExit"}) {
+            FrmMain::get().PuzzleNumber = 1;
+            FrmLogic::get().show();
+            whenModal(QStringLiteral("FrmFillIn"), [](QWidget* w) {
+                QTest::keyClicks(child(w, "Txt0302"), QStringLiteral("Writers"));
+                click(w, "CmdHide");
             });
-            QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdShowFillIn")),
-                              Qt::LeftButton);
-            QVERIFY(FrmFillIn::get().isLoaded());
-        };
-        FrmLogic::get().show(); // loading sets puzzle 1 up
-        typeAndHide();
-        QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdNext")),
-                          Qt::LeftButton);
-        QVERIFY(!FrmFillIn::get().isLoaded());
-        FrmFillIn::get().load();
-        QWidget* w = FrmFillIn::get().window();
-        QVERIFY(child<QLineEdit>(w, "Txt0302")->text().isEmpty());
-        QCOMPARE(child<QLabel>(w, "LblTitle")->text(),
-                 QStringLiteral("Logic Problem #2 - Babysitting"));
-        QCOMPARE(child<QLabel>(w, "Lbl1")->text(), QStringLiteral("Name"));
-        QCOMPARE(child<QLabel>(w, "Lbl4")->text(), QStringLiteral("Room"));
-        FrmFillIn::get().hide();
-
-        typeAndHide();
-        QTest::mouseClick(FrmLogic::get().control<QPushButton>(QStringLiteral("CmdExit")),
-                          Qt::LeftButton);
-        QVERIFY(!FrmFillIn::get().isLoaded());
-        QVERIFY(!FrmLogic::get().isLoaded());
-        FrmFillIn::get().load();
-        QVERIFY(child<QLineEdit>(FrmFillIn::get().window(), "Txt0302")->text().isEmpty());
-    }
-
-    void chartTitleAndHeadings() {
-        setPuzzle(1);
-        QWidget* w = FrmFillIn::get().window();
-        QCOMPARE(child<QLabel>(w, "LblTitle")->text(),
-                 QStringLiteral("Logic Problem #1 - Conferences"));
-        const QStringList headings{"Floor", "Room", "Attendee", "Time"};
-        for (int c = 1; c <= 4; ++c) {
-            QLabel* heading = child<QLabel>(w, qPrintable(QStringLiteral("Lbl%1").arg(c)));
-            QCOMPARE(heading->text(), headings[c - 1]);
-            QCOMPARE(heading->parentWidget()->objectName(), QStringLiteral("Frame1"));
-            // Each column of boxes stands under its heading.
-            for (int r = 1; r <= 5; ++r) {
-                auto* box = child<QLineEdit>(w, qPrintable(FrmFillIn::boxName(c, r)));
-                QCOMPARE(box->parentWidget(), w);
-                QCOMPARE(box->x(), heading->mapTo(w, QPoint(0, 0)).x());
-                QVERIFY(box->y() > heading->mapTo(w, heading->rect().center()).y());
-                QCOMPARE(topmostAt(w, box), box); // drawn above the frame
-            }
+            click(FrmLogic::get().window(), "CmdShowFillIn");
+            click(FrmLogic::get().window(), command);
+            QVERIFY2(!FrmFillIn::get().isLoaded(), command);
+            QVERIFY(child<QLineEdit>(FrmFillIn::get().window(), "Txt0302")->text().isEmpty());
+            FrmFillIn::get().unload();
+            FrmLogic::get().unload();
         }
     }
 
-    void tabOrders() {
-        QWidget* chart = FrmFillIn::get().window();
-        QCOMPARE(tabChain(child<QWidget>(chart, "Txt0101")), chartBoxesInRowOrder()
-                                                                 << QStringLiteral("CmdHide"));
-
-        QWidget* instructions = FrmInstructions::get().window();
-        QCOMPARE(tabChain(child<QWidget>(instructions, "CmdExit")),
-                 (QStringList{"CmdExit", "txtInstructions", "CmdEx1", "CmdEx3"}));
-
-        // Tab passes over hidden boxes: show the example 3 box to see its place.
-        QWidget* examples = FrmExamples::get().window();
-        child<QWidget>(examples, "PicEx3")->show();
-        QCOMPARE(tabChain(child<QWidget>(examples, "PicEx1")),
-                 (QStringList{"PicEx1", "PicEx3", "CmdClose", "PicEx2"}));
-
-        QWidget* intro = FrmLogicIntro::get().window();
-        QCOMPARE(tabChain(child<QWidget>(intro, "CmdClose")), QStringList{"CmdClose"});
+    // Headings name the categories; each column of boxes stands under its
+    // heading and is drawn above the frame; Tab runs along the rows.
+    void chartHeadingsAndBoxes() {
+        FrmMain::get().PuzzleNumber = 2;
+        QWidget* w = FrmFillIn::get().window();
+        QStringList order;
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 4; ++c) order << FrmFillIn::boxName(c, r);
+        order << QStringLiteral("CmdHide");
+        QWidget* at = child(w, order[0]);
+        for (const QString& name : order) { // Tab order
+            QCOMPARE(at->objectName(), name);
+            do at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus));
+        }
+        const QStringList headings{"Name", "Snack", "TV Show", "Room"};
+        for (int c = 1; c <= 4; ++c) {
+            auto* heading = child<QLabel>(w, QStringLiteral("Lbl%1").arg(c));
+            QCOMPARE(heading->text(), headings[c - 1]);
+            auto* box = child(w, FrmFillIn::boxName(c, 3));
+            QCOMPARE(box->x(), heading->mapTo(w, QPoint(0, 0)).x());
+            QCOMPARE(w->childAt(box->geometry().center()), box);
+        }
     }
 
-    void introForPuzzleOneThenTwo() {
-        setPuzzle(1);
+    // The introduction of the puzzle of the moment, its Close button over the text.
+    void introduction() {
         QString caption, text;
         bool closeOnTop = false;
-        whenModal("FrmLogicIntro", [&](QWidget* w) {
-            caption = w->windowTitle();
-            auto* label = child<QLabel>(w, "Label1");
-            text = label->text();
-            auto* close = child<QPushButton>(w, "CmdClose");
-            closeOnTop = topmostAt(w, close) == close;
-            QTest::mouseClick(close, Qt::LeftButton);
-        });
-        FrmLogicIntro::get().showModal();
-        QVERIFY(!FrmLogicIntro::get().isLoaded());
-        QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #1 - Conferences"));
-        QVERIFY(text.startsWith(QLatin1Char('\n')));
-        QVERIFY(!text.contains(QLatin1Char('\r')));
-        QVERIFY(text.contains(QStringLiteral("on which\nfloor (1st, 2nd")));
-        QCOMPARE(text, introOf(1));
-        QVERIFY(closeOnTop);
-
-        // Each opening reads the puzzle that is current then; the close box unloads too.
-        setPuzzle(2);
-        whenModal("FrmLogicIntro", [&](QWidget* w) {
+        showing(FrmLogicIntro::get(), 1, [&](QWidget* w) {
             caption = w->windowTitle();
             text = child<QLabel>(w, "Label1")->text();
-            w->close();
+            auto* close = child(w, "CmdClose");
+            closeOnTop = w->childAt(close->geometry().center()) == close;
+            click(w, "CmdClose");
         });
-        FrmLogicIntro::get().showModal();
-        QVERIFY(!FrmLogicIntro::get().isLoaded());
-        QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #2 - Babysitting"));
-        QCOMPARE(text, introOf(2));
+        QVERIFY(!FrmLogicIntro::get().isLoaded() && closeOnTop);
+        QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #1 - Conferences"));
+        QVERIFY(text.startsWith('\n') &&
+                text.contains(QStringLiteral("on which\nfloor (1st, 2nd")));
+        QVERIFY(!text.contains('\r'));
     }
 
-    void puzzleNumbersOutsideTheCatalogueLeaveWindowsEmpty_data() {
-        QTest::addColumn<int>("number");
-        QTest::newRow("0") << 0;
-        QTest::newRow("26") << 26;
-        QTest::newRow("-1") << -1;
-    }
-    void puzzleNumbersOutsideTheCatalogueLeaveWindowsEmpty() {
-        QFETCH(int, number);
-        setPuzzle(number);
-        QWidget* intro = FrmLogicIntro::get().window();
-        QVERIFY(intro->windowTitle().isEmpty());
-        QVERIFY(child<QLabel>(intro, "Label1")->text().isEmpty());
-
-        QWidget* chart = FrmFillIn::get().window();
-        QVERIFY(child<QLabel>(chart, "LblTitle")->text().isEmpty());
-        for (const char* name : {"Lbl1", "Lbl2", "Lbl3", "Lbl4"})
-            QVERIFY(child<QLabel>(chart, name)->text().isEmpty());
-        auto* box = child<QLineEdit>(chart, "Txt0203");
-        QTest::keyClicks(box, QStringLiteral("still writable"));
-        QCOMPARE(box->text(), QStringLiteral("still writable"));
-    }
-
+    // Heading over a rule, then seven paragraphs, CR LF only; sentences two
+    // blanks apart, but for the four before the erasing sentence.
     void instructionText() {
         const QString text = FrmInstructions::instructionText();
-        const QString crlf = QStringLiteral("\r\n");
-        QVERIFY(!text.endsWith(QLatin1Char('\n')));
-        // Every line break is a CR LF pair.
-        QCOMPARE(text.count(QLatin1Char('\n')), text.count(crlf));
-        QCOMPARE(text.count(QLatin1Char('\r')), text.count(crlf));
-
-        const QStringList paragraphs = text.split(crlf + crlf);
-        // Heading with separator, then seven paragraphs.
-        QCOMPARE(paragraphs.size(), 8);
-        QCOMPARE(paragraphs[0], QStringLiteral("Instructions on How to Solve Logic Problems:") +
-                                    crlf + QString(67, QLatin1Char('-')));
-        for (qsizetype i = 1; i < paragraphs.size(); ++i)
-            QVERIFY2(!paragraphs[i].contains(crlf), qPrintable(paragraphs[i]));
-        QCOMPARE(paragraphs[2], QStringLiteral("Example:"));
-
-        const QString& marking = paragraphs[1];
-        QVERIFY(marking.startsWith(
-            QStringLiteral("Read each clue carefully and keep track by placing an 'X' in every "
-                           "square eliminated and an 'O' in every square confirmed.  ")));
-        QVERIFY(marking.contains(QStringLiteral(
-            "  The 'X' or 'O' box will stay on until you click on the other one or on the "
-            "eraser.    To erase")));
-        QVERIFY(marking.contains(
-            QStringLiteral("(one click on the eraser is good for erasing only one square)")));
-        QVERIFY(marking.contains(QStringLiteral("pencil eraser toward the lower right-hand")));
-        QVERIFY(paragraphs[3].contains(QStringLiteral("'Mary won the Lotto,'")));
-        QVERIFY(
-            paragraphs[3].contains(QStringLiteral("'Neither John nor Fred inherited the money,'")));
-        QVERIFY(paragraphs[3].endsWith(
-            QStringLiteral("See Example #1 (click on the button to the right).")));
-        QVERIFY(paragraphs[4].contains(QStringLiteral("Sally")));
-        QVERIFY(paragraphs[4].endsWith(QStringLiteral("See Example #2.")));
-        QCOMPARE(paragraphs[5],
-                 QStringLiteral("Keep going until the whole grid is completed, then press the "
-                                "'Answers' button.  Note that this will show ALL of the answers, "
-                                "not just one or two."));
-        QVERIFY(paragraphs[6].contains(QStringLiteral("again and again")));
-        QVERIFY(paragraphs[7].startsWith(
-            QStringLiteral("Some people like using fill-in grids and one is provided for you "
-                           "by pressing the 'Fill-In Grid' button.  ")));
-        QVERIFY(paragraphs[7].contains(QStringLiteral("Example #3")));
-
-        // Sentences are two blanks apart, except the four before the erasing sentence.
-        static const QRegularExpression oneBlank(QStringLiteral("[.!?] \\S"));
-        static const QRegularExpression oddRun(QStringLiteral("[.!?]( {3}| {5,})\\S"));
-        static const QRegularExpression fourBlanks(QStringLiteral("[.!?] {4}\\S"));
-        QVERIFY2(!text.contains(oneBlank), qPrintable(oneBlank.match(text).captured()));
-        QVERIFY(!text.contains(oddRun));
-        QCOMPARE(text.count(fourBlanks), 1);
+        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n\r\n")) * 2 + 1);
+        QVERIFY(text.startsWith(QStringLiteral("Instructions on How to Solve Logic Problems:\r\n") +
+                                QString(67, QLatin1Char('-')) + QStringLiteral("\r\n\r\nRead")));
+        QCOMPARE(text.count(QLatin1Char('\r')), 15);
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[.!?]( | {3}| {5,})\\S"))));
+        QCOMPARE(text.count(QRegularExpression(QStringLiteral("[.!?] {4}To erase"))), 1);
     }
 
-    void instructionsWindowShowsAndRebuildsTheText() {
+    // Shown at the top left from the menu, editable; example 3 alone, then the design views.
+    void instructionsAndExamples() {
         QString shown;
         QPoint at;
-        bool readOnly = true;
-        whenModal("FrmInstructions", [&](QWidget* w) {
-            auto* box = child<QPlainTextEdit>(w, "txtInstructions");
-            shown = box->toPlainText();
-            at = w->pos();
-            readOnly = box->isReadOnly();
-            box->setPlainText(QStringLiteral("scribbled over"));
-            QTest::mouseClick(child<QPushButton>(w, "CmdExit"), Qt::LeftButton);
-        });
-        // Opened from the main menu's button.
-        QTest::mouseClick(child<QPushButton>(FrmMain::get().window(), "CmdInstructions"),
-                          Qt::LeftButton);
-        QVERIFY(!FrmInstructions::get().isLoaded());
-        QCOMPARE(shown, FrmInstructions::instructionText().replace(QStringLiteral("\r\n"),
-                                                                   QStringLiteral("\n")));
-        QCOMPARE(at, QPoint(0, 0));
-        QVERIFY(!readOnly);
-
-        whenModal("FrmInstructions", [&](QWidget* w) {
-            shown = child<QPlainTextEdit>(w, "txtInstructions")->toPlainText();
-            w->close();
-        });
-        FrmMain::get().CmdInstructions_Click();
-        QVERIFY(!FrmInstructions::get().isLoaded());
-        QVERIFY(shown.startsWith(QStringLiteral("Instructions on How to Solve Logic Problems:")));
-    }
-
-    // CmdEx3 switches the examples to the chart picture; closing unloads, so CmdEx1
-    // finds the design state again.
-    void exampleViews() {
+        QStringList third, design;
         auto visible = [](QWidget* w) {
             QStringList names{w->windowTitle()};
             for (const char* name : {"PicEx1", "PicEx2", "PicEx3", "Label3"})
-                if (child<QWidget>(w, name)->isVisible()) names << QString::fromLatin1(name);
+                if (child(w, name)->isVisible()) names << QString::fromLatin1(name);
             return names;
         };
-        QStringList third, design;
-        QPoint at;
-        whenModal("FrmInstructions", [&](QWidget* instructions) {
-            whenModal("FrmExamples", [&](QWidget* w) {
-                third = visible(w);
-                at = w->pos();
-                QTest::mouseClick(child<QPushButton>(w, "CmdClose"), Qt::LeftButton);
+        whenModal(QStringLiteral("FrmInstructions"), [&](QWidget* w) {
+            auto* box = child<QPlainTextEdit>(w, "txtInstructions");
+            shown = box->toPlainText();
+            at = w->pos();
+            QTest::keyClicks(box, QStringLiteral("scribbled"));
+            whenModal(QStringLiteral("FrmExamples"), [&](QWidget* e) {
+                third = visible(e) << QString::number(e->x() + e->y());
+                click(e, "CmdClose");
             });
-            QTest::mouseClick(child<QPushButton>(instructions, "CmdEx3"), Qt::LeftButton);
-            whenModal("FrmExamples", [&](QWidget* w) {
-                design = visible(w);
-                w->close();
+            click(w, "CmdEx3");
+            whenModal(QStringLiteral("FrmExamples"), [&](QWidget* e) {
+                design = visible(e);
+                e->close();
             });
-            QTest::mouseClick(child<QPushButton>(instructions, "CmdEx1"), Qt::LeftButton);
-            instructions->close();
+            click(w, "CmdEx1");
+            click(w, "CmdExit");
         });
-        FrmMain::get().CmdInstructions_Click();
-        QCOMPARE(third, (QStringList{"Examples", "PicEx3", "Label3"}));
+        click(FrmMain::get().window(), "CmdInstructions");
+        QVERIFY(!FrmInstructions::get().isLoaded() && !FrmExamples::get().isLoaded());
+        QCOMPARE(shown, FrmInstructions::instructionText().replace(QStringLiteral("\r\n"),
+                                                                   QStringLiteral("\n")));
         QCOMPARE(at, QPoint(0, 0));
+        QCOMPARE(third, (QStringList{"Examples", "PicEx3", "Label3", "0"}));
         QCOMPARE(design, (QStringList{"Examples", "PicEx1", "PicEx2"}));
-        QVERIFY(!FrmExamples::get().isLoaded());
-        QVERIFY(!FrmInstructions::get().isLoaded());
     }
 
-    // Each picture box is its picture plus a one-pixel border on each side.
-    void pictureBoxesFitTheirPictures_data() {
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("PicEx1") << "example1.gif" << QSize(382, 182);
-        QTest::newRow("PicEx2") << "example2.gif" << QSize(382, 182);
-        QTest::newRow("PicEx3") << "example3.gif" << QSize(327, 116);
-    }
-    void pictureBoxesFitTheirPictures() {
-        QFETCH(QString, picture);
-        QFETCH(QSize, size);
-        auto* pic = child<ui::ImageControl>(FrmExamples::get().window(), QTest::currentDataTag());
-        QVERIFY(!pic->picture().isNull());
-        QCOMPARE(pic->picture().toImage(), ui::storedPicture(picture).toImage());
-        QCOMPARE(pic->size(), size);
-        // Its label lies wholly inside it.
-        const QLabel* label = pic->findChild<QLabel*>();
-        QVERIFY(label && pic->rect().contains(label->geometry()));
-    }
-
-    // Buttons narrower than their captions keep the captions as written and wrap them
-    // so that every line fits across the button.
+    // Buttons narrower than their captions wrap them so every line fits.
     void narrowButtonsWrapTheirCaptions() {
         QWidget* instructions = FrmInstructions::get().window();
-        const QList<QPair<QPushButton*, QString>> buttons{
-            {child<QPushButton>(instructions, "CmdEx1"), QStringLiteral("Examples 1 && 2")},
-            {child<QPushButton>(instructions, "CmdEx3"), QStringLiteral("Example 3")},
-            {child<QPushButton>(FrmFillIn::get().window(), "CmdHide"),
-             QStringLiteral("&Hide Fill-In Grid")}};
-        for (const auto& [b, caption] : buttons) {
-            QCOMPARE(b->text(), caption);
-            QVERIFY(qobject_cast<ui::CommandButton*>(b));
+        for (QPushButton* b : {child<QPushButton>(instructions, "CmdEx1"),
+                               child<QPushButton>(instructions, "CmdEx3"),
+                               child<QPushButton>(FrmFillIn::get().window(), "CmdHide")}) {
             const QRect needed = QFontMetrics(b->font()).boundingRect(
-                b->rect(), Qt::TextWordWrap | Qt::AlignCenter, ui::labelText(caption));
-            QVERIFY2(b->rect().contains(needed), qPrintable(b->objectName()));
+                b->rect(), Qt::TextWordWrap | Qt::AlignCenter, ui::labelText(b->text()));
+            QVERIFY2(qobject_cast<ui::CommandButton*>(b) && b->rect().contains(needed),
+                     qPrintable(b->objectName()));
         }
     }
 
-    // Writes each window as drawn to ZLP_GRAB_DIR, when that is set, for a look by eye.
-    void grabWindows() {
-        const QString dir = qEnvironmentVariable("ZLP_GRAB_DIR");
-        if (dir.isEmpty()) QSKIP("ZLP_GRAB_DIR not set");
-        setPuzzle(1);
-        for (ui::FormBase* form :
-             std::initializer_list<ui::FormBase*>{&FrmFillIn::get(), &FrmLogicIntro::get(),
-                                                  &FrmInstructions::get(), &FrmExamples::get()}) {
-            QVERIFY(form->window()->grab().save(dir + '/' + form->name() + ".png"));
-        }
-        QWidget* examples = FrmExamples::get().window();
-        for (const char* name : {"Label3", "PicEx3"}) child<QWidget>(examples, name)->show();
-        for (const char* name : {"PicEx1", "PicEx2"}) child<QWidget>(examples, name)->hide();
-        QVERIFY(examples->grab().save(dir + QStringLiteral("/FrmExamples3.png")));
+    // Last: Exit ends the application, after which no modal window shows.
+    void exitUnloadsAndReleasesInOrder() {
+        FrmMain::get().show();
+        FrmLogic::get().load();
+        FrmFillIn::get().load();
+        FrmFiles::get().FileMode = 1; // created, never loaded
+        FrmInstructions::get().load();
+        watch();
+        QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit); // exit() needs no running loop
+        QTest::mouseClick(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit")),
+                          Qt::LeftButton);
+        QCOMPARE(events_, (QStringList{"unload FrmInstructions", "release FrmInstructions",
+                                       "release FrmFiles", "unload FrmFillIn", "release FrmFillIn",
+                                       "unload FrmLogic", "release FrmLogic", "unload FrmMain",
+                                       "release FrmMain"}));
+    }
+
+    void closeBoxOfMainMenuExits() {
+        FrmMain::get().show();
+        FrmLogic::get().load();
+        FrmMain::get().window()->close();
+        QVERIFY(!FrmMain::exists());
+        QVERIFY(!FrmLogic::exists());
     }
 };
 
