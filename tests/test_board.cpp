@@ -314,7 +314,8 @@ private slots:
         QCOMPARE(boxes.texts.size(), 1);
         click("CmdNext");
         QCOMPARE(boxes.texts.size(), 2);
-        QVERIFY(!boxes.texts[1].contains(QLatin1String("ZLP-Images\\blank.gif"))); // told once a run
+        QVERIFY(
+            !boxes.texts[1].contains(QLatin1String("ZLP-Images\\blank.gif"))); // told once a run
         QVERIFY(boxes.texts[1].contains(QLatin1String("ZLP-Images\\Puz02.gif")));
     }
 
