@@ -20,13 +20,9 @@ class TestKeyboardPlay : public QObject {
     static FrmLogic& board() { return FrmLogic::get(); }
     static GridKeys* grid() { return board().control<GridKeys>(QStringLiteral("GridCursor")); }
     static int at(const char* cell) { return *cellIndexFromName(std::string("Img") + cell); }
-    static QAccessibleInterface* reader(QObject* o) {
-        return QAccessible::queryAccessibleInterface(o);
-    }
+    static auto* reader(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
     static QString nameOf(QObject* o) { return reader(o)->text(QAccessible::Name); }
-    static void key(int k, Qt::KeyboardModifiers m = {}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
-    }
+    static void key(int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); }
     // Arrow keys to cell k: up, across, then down, never leaving the staircase.
     static void goTo(int k) {
         const CellPos to = cellAt(k);
@@ -36,12 +32,7 @@ class TestKeyboardPlay : public QObject {
             key(now().col < to.col ? Qt::Key_Right : Qt::Key_Left);
         for (int n = 0; n < 16 && now().row < to.row; ++n) key(Qt::Key_Down);
     }
-    static QString chosenTools() {
-        QString s;
-        for (const char* t : {"ImgX", "ImgO", "ImgErase"})
-            s += reader(board().image(QLatin1String(t)))->state().checked ? '1' : '0';
-        return s;
-    }
+    static bool chosen(const char* tool) { return reader(board().image(tool))->state().checked; }
 
 private slots:
     void initTestCase() { prepareApplication(); }
@@ -92,7 +83,7 @@ private slots:
         QCOMPARE(reader(board().cell(0))->text(QAccessible::Description),
                  QStringLiteral("wrong O"));
         QVERIFY(grid()->cursor() != 0);
-        key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
+        key(Qt::Key_Backtab), key(Qt::Key_Backtab);
         key(Qt::Key_Space); // Next: puzzle 2, the cursor home
         QCOMPARE(grid()->cursor(), 0);
     }
@@ -110,14 +101,14 @@ private slots:
                         "Chefs, 8:00 a.m., 8:30 a.m., 9:00 a.m., 9:30 a.m., 10:00 a.m.")));
 
         // Keys and the reader's own press action both go through the click operations.
-        QCOMPARE(chosenTools(), QStringLiteral("100"));
+        QVERIFY(chosen("ImgX") && !chosen("ImgO") && !chosen("ImgErase"));
         key(Qt::Key_O), key(Qt::Key_Down), key(Qt::Key_Space);
         QCOMPARE(nameOf(grid()), QStringLiteral("2nd Floor and California: O"));
         for (QObject* o : {static_cast<QObject*>(board().image(QStringLiteral("ImgErase"))),
                            static_cast<QObject*>(board().cell(1))})
             reader(o)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(board().board.state(1), kStateBlank);
-        QCOMPARE(chosenTools(), QStringLiteral("100"));
+        QVERIFY(chosen("ImgX") && !chosen("ImgO") && !chosen("ImgErase"));
     }
 };
 

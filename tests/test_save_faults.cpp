@@ -48,7 +48,8 @@ rm -f "$d/disk/filler"; cp -a "$d/disk/." "$d/after/"; exit $rc)";
 struct Case {
     bool fullDisk;
     QByteArray old; // empty: no file of that name
-    int folderMode, fileMode, sizeLimit;
+    int folderMode, fileMode;
+    QStringList limit; // what the save runs under
     bool replaced;
 };
 
@@ -56,34 +57,32 @@ bool setMode(const QString& path, int mode) {
     return ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
 }
 
-// Bytes this process has read through system calls so far; -1: not known.
+// Bytes this process has read so far (/proc/self/io's first line); -1: not known.
 qint64 bytesRead() {
     QFile io(QStringLiteral("/proc/self/io"));
-    if (io.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : io.readAll().split('\n'))
-            if (line.startsWith("rchar:")) return line.mid(6).trimmed().toLongLong();
-    return -1;
+    return io.open(QIODevice::ReadOnly) ? io.readLine().mid(7).trimmed().toLongLong() : -1;
 }
 } // namespace
 
 class TestSaveFaults : public QObject {
     Q_OBJECT
 private slots:
-    void saveLeavesTheOldFileWhole_data() {
-        const QByteArray board = QByteArray::fromStdString(formatBoard(5, {})); // all X
-        QTest::addColumn<Case>("c");
-        QTest::newRow("disk full, replacing a board") << Case{true, board, 0755, 0644, 0, false};
-        QTest::newRow("disk full, new name") << Case{true, {}, 0755, 0644, 0, false};
-        QTest::newRow("read-only folder, writable board")
-            << Case{false, board, 0555, 0666, 0, true};
-        QTest::newRow("read-only board") << Case{false, board, 0777, 0444, 0, false};
-        // Written in place, the write stops at 200 bytes: the old bytes go back.
-        QTest::newRow("read-only folder, write cut short")
-            << Case{false, "notes\r\n", 0555, 0666, 200, false};
-    }
+    void saveLeavesTheOldFileWhole_data();
     void saveLeavesTheOldFileWhole();
     void bigFileIsRejectedFromItsEnd();
 };
+
+void TestSaveFaults::saveLeavesTheOldFileWhole_data() {
+    const QByteArray board = QByteArray::fromStdString(formatBoard(5, {})); // all X
+    QTest::addColumn<Case>("c");
+    QTest::newRow("disk full, replacing a board") << Case{true, board, 0755, 0644, {}, false};
+    QTest::newRow("disk full, new name") << Case{true, {}, 0755, 0644, {}, false};
+    QTest::newRow("read-only folder, writable board") << Case{false, board, 0555, 0666, {}, true};
+    QTest::newRow("read-only board") << Case{false, board, 0777, 0444, {}, false};
+    // Written in place, the write stops at 200 bytes: the old bytes go back.
+    QTest::newRow("read-only folder, write cut short")
+        << Case{false, "notes\r\n", 0555, 0666, {"prlimit", "--fsize=200"}, false};
+}
 
 void TestSaveFaults::saveLeavesTheOldFileWhole() {
     QFETCH(Case, c);
@@ -93,10 +92,11 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
     for (const char* sub : {"disk", "seed", "after"}) QVERIFY(QDir(dir.path()).mkdir(sub));
     // The save runs on a full tmpfs in a mount namespace of its own, or as nobody.
     const QStringList run =
-        c.fullDisk ? QStringList{"unshare", "-m", "sh", "-c", kFullDisk, "sh", dir.path()}
-                   : QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        c.fullDisk ? QStringList{"-m", "sh", "-c", kFullDisk, "sh", dir.path()}
+                   : QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+    const QString tool = QLatin1String(c.fullDisk ? "unshare" : "setpriv");
     const int probe = QProcess::execute(
-        run[0], run.mid(1) + QStringList{"test", "-x", self, "-a", "-r", "ZLP-Images/blank.gif"});
+        tool, run + QStringList{"test", "-x", self, "-a", "-r", "ZLP-Images/blank.gif"});
     if (probe == 77) QSKIP("a tmpfs cannot be mounted here");
     if (probe != 0)
         QSKIP(c.fullDisk ? "no private mount namespace here: unshare -m is refused"
@@ -107,11 +107,9 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(c.old) == c.old.size() && old.flush() &&
                 setMode(old.fileName(), c.fileMode));
     QVERIFY(setMode(dir.path(), 0755) && setMode(dir.filePath("disk"), c.folderMode));
-    QStringList limit;
-    if (c.sizeLimit > 0) limit << "prlimit" << QStringLiteral("--fsize=%1").arg(c.sizeLimit);
-    QCOMPARE(QProcess::execute(run[0], run.mid(1) + limit + QStringList{self, "--save", name}), 0);
+    QCOMPARE(QProcess::execute(tool, run + c.limit + QStringList{self, "--save", name}), 0);
 
-    // Nothing but the board's own name is left, holding the old or the new board.
+    // Only the board's own name is left, holding the old or the new board.
     const QDir looked(dir.filePath(QLatin1String(c.fullDisk ? "after" : "disk")));
     QCOMPARE(
         looked.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
@@ -124,8 +122,8 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
     QCOMPARE(now.readAll(), c.replaced ? QByteArray::fromStdString(formatBoard(12, blank)) : c.old);
 }
 
-// Files of many MiB of one byte value, NUL (sparse, one line) or line feeds,
-// are rejected from their last few KiB.
+// Many MiB of one byte value, NUL (sparse, one line) or line feeds, are
+// rejected from the last few KiB.
 void TestSaveFaults::bigFileIsRejectedFromItsEnd() {
     if (bytesRead() < 0) QSKIP("no /proc/self/io to count the bytes read");
     QTemporaryDir dir;
@@ -137,8 +135,8 @@ void TestSaveFaults::bigFileIsRejectedFromItsEnd() {
         const qint64 before = bytesRead();
         std::ifstream in(QFile::encodeName(f.fileName()).toStdString(), std::ios::binary);
         QCOMPARE(readSavedBoard(in).outcome, ReadOutcome::NotABoard);
-        QVERIFY2(bytesRead() - before < 64 * 1024,
-                 qPrintable(QString::number(bytesRead() - before)));
+        const qint64 read = bytesRead() - before;
+        QVERIFY2(read < 64 * 1024, qPrintable(QString::number(read)));
     }
 }
 
