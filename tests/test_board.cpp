@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board through its controls: tools, cells, set-up, answers, commands, layout, pictures.
 #include "app/app.h"
 #include "app/frm_main.h"

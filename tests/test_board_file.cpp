@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-board file: writer against reader, both passes.
 #include "saves/board_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle catalogue: what every record must hold for the board to show it, the proof that
 // its clues allow one answer and need every clue, the solver on small clue sets.
 #include "catalogue/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse, keys, focus and window ties, driven by real events.
 #include "app/app.h"
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser: modes, the three lists, save names, the replace question, opening.
 #include "app/app.h"
 #include "app/frm_main.h"

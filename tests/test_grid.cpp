@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid arithmetic without a window: cell numbering, names, blocks and joins.
 #include "board/grid.h"
 

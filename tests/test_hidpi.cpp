@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At two device pixels to a pixel every picture has a twin twice the size, shown
 // in the same room; and windows carry the names the desktop entry matches.
 #include "app/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board played by keys alone, and read as a screen reader reads it.
 #include "app/app.h"
 #include "app/frm_main.h"

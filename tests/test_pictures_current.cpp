@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures are those zlp-pictures draws now, and the headings fit the board.
 #include "catalogue/catalogue.h"
 #include "ui/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves through the real windows, in a child run, onto a full disk, into a
 // folder or file not the player's, or cut short; a big file is read from its end.
 #include "app/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random player (ZLP_SOAK_STEPS, ZLP_SOAK_SEED) plays through the real windows; after
 // every step the board must match a plain model of the rules, and no window may be left behind.
 #include "app/app.h"

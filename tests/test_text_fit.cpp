@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every per-puzzle text fits its control, laid out in that control's font, rectangle and wrapping.
 #include "app/app.h"
 #include "app/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows: loaded on touch, unloaded with their variables kept, released; the main menu,
 // the fill-in chart, the introduction, the instructions and the examples.
 #include "app/app.h"
