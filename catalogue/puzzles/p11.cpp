@@ -39,7 +39,7 @@ PuzzleSource puzzle11() {
     };
     // clang-format on
     p.introPieces = {
-        "Judge Ostrander gave five first offenders community service.",
+        "Judge Ostrander gave five first-time offenders community service.",
         "Anders, Beatrix, Clement, Fenella and Gus each faced a different charge: vandalism, "
         "littering, trespassing, shoplifting or jaywalking.",
         "Each was placed with a different good cause (the food bank, the library, the city park, "

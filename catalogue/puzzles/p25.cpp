@@ -38,7 +38,7 @@ PuzzleSource puzzle25() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five wealthy couples own the side-by-side units 1 to 5 of a luxury terrace on the hill.  "
+        "Five wealthy couples own units 1 to 5, a row of luxury townhouses on the hill.  "
         "The husbands are Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
         "Rosalind.  Each husband made his",
