@@ -28,7 +28,7 @@ PuzzleSource puzzle01() {
          allOf({same("Teachers", "Michigan"), before("Teachers", "Writers", 1)})},
         {{"*The nurses' conference begins", "   later than the one on the second", "   floor."},
          after("Nurses", "2nd Floor", 4)},
-        {{"*The conference on the third floor", "   begins at 9:30 a.m."},
+        {{"*The conference on the third floor", "   will begin at 9:30 a.m."},
          same("3rd Floor", "9:30 a.m.")},
         {{"*The chefs, whose conference is the", "   last of the morning to begin, meet",
           "   on a higher floor than the", "   writers."},
@@ -39,12 +39,12 @@ PuzzleSource puzzle01() {
     };
     // clang-format on
     p.introPieces = {
-        "Five groups are holding their conferences on the same morning at a lakeside hotel: "
+        "Five groups are holding their conferences on the same morning at a big lakeside hotel: "
         "the nurses, teachers, writers, bus drivers and chefs.  Each group meets in a room named "
         "after a state (the California, New York, Michigan, Oregon and Texas rooms), and each "
         "room is on a different floor.  From the clues, can you work out which group meets in "
         "which room, on which",
-        "floor (1st, 2nd, 3rd, 4th or 5th) and at what time (8:00, 8:30, 9:00, 9:30 or 10:00 "
+        "floor (1st, 2nd, 3rd, 4th or 5th) at what time (8:00, 8:30, 9:00, 9:30 or 10:00 "
         "a.m.) its conference begins?",
     };
     return p;

@@ -10,7 +10,7 @@ PuzzleSource puzzle04() {
     p.items = {{
         {"Agnes", "Bernard", "Clement", "Delia", "Eunice"},
         {"Airport", "Beach", "Diner", "Hospital", "Office"},
-        {"Game Show", "Inheritance", "Lawsuit", "Lottery", "Sweepstakes"},
+        {"Radio Quiz", "Inheritance", "Lawsuit", "Lottery", "Sweepstakes"},
         {"$10,000", "$20,000", "$30,000", "$40,000", "$50,000"},
     }};
     p.values[3] = {10000, 20000, 30000, 40000, 50000}; // dollars
@@ -31,18 +31,18 @@ PuzzleSource puzzle04() {
         {{"*When her good news arrived, Eunice", "   was neither waiting at the airport",
           "   nor lying on the beach."},
          neither({"Airport", "Beach"}, "Eunice")},
-        {{"*Delia was neither at the airport nor", "   on the beach either.  The lottery",
-          "   paid $20,000 more than the airport", "   windfall."},
+        {{"*Delia heard her news neither at the", "   airport nor on the beach.  The",
+          "   lottery paid $20,000 more than the", "   airport windfall."},
          allOf({neither({"Airport", "Beach"}, "Delia"), moreBy("Lottery", "Airport", 4, 20000)})},
-        {{"*Bernard, who won on a game show,", "   got $30,000 more than the one in",
-          "   the diner."},
-         allOf({same("Bernard", "Game Show"), moreBy("Bernard", "Diner", 4, 30000)})},
+        {{"*Bernard, who won a radio quiz, got", "   $30,000 more than the one in the",
+          "   diner."},
+         allOf({same("Bernard", "Radio Quiz"), moreBy("Bernard", "Diner", 4, 30000)})},
     };
     // clang-format on
     p.introPieces = {
         "Five neighbors on Larkspur Drive each came into some unexpected money this year, and "
         "each heard the happy news in a different place: at the airport, on the beach, in a "
-        "diner, in a hospital or at the office.  The five windfalls came from a game show, an "
+        "diner, in a hospital or at the office.  The five windfalls came from a radio quiz, an "
         "inheritance, a lawsuit, a lottery and a sweepstakes, and were worth $10,000, $20,000, "
         "$30,000, $40,000 and $50,000.  From the clues, can you work out where each of Agnes, "
         "Bernard, Clement, Delia and Eunice heard the news, where the money came from and how "

@@ -17,8 +17,7 @@ PuzzleSource puzzle06() {
     p.solution = {{{1, 3, 4, 2}, {2, 2, 1, 1}, {3, 1, 5, 3}, {4, 5, 2, 5}, {5, 4, 3, 4}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The driver of the pickup truck was", "   clocked at exactly 6 mph faster",
-          "   than Delphine."},
+        {{"*The driver of the pickup was going", "   exactly 6 mph faster than", "   Delphine."},
          moreBy("Pickup", "Delphine", 3, 6)},
         {{"*Hector, who was not stopped on Canal", "   Road, was going slower than the",
           "   driver of the sports car."},
@@ -27,14 +26,14 @@ PuzzleSource puzzle06() {
           "   one is Delphine and the other was", "   doing 41 mph."},
          allOf({differ("Motorcycle", "Quarry Road"),
                 oneEach("Motorcycle", "Quarry Road", "Delphine", "41 mph")})},
-        {{"*The vehicle stopped on Orchard Way", "   was going faster than the minivan",
-          "   but slower than the one stopped on", "   Fern Lane."},
+        {{"*The driver stopped on Orchard Way", "   was going faster than the minivan's",
+          "   driver but slower than the one", "   stopped on Fern Lane."},
          allOf({after("Orchard Way", "Minivan", 3), before("Orchard Way", "Fern Lane", 3)})},
         {{"*Marlon, who was pulled over on", "   Quarry Road, was not the one at the",
           "   wheel of the minivan."},
          allOf({same("Marlon", "Quarry Road"), differ("Marlon", "Minivan")})},
-        {{"*The five speeders were Odessa, the", "   convertible's driver, the one",
-          "   doing 58 mph, the one stopped on", "   Canal Road and the minivan driver."},
+        {{"*Of the five speeders, one is Odessa,", "   one drove the convertible, one was",
+          "   doing 58 mph, one was stopped on", "   Canal Road and one drove the", "   minivan."},
          allDifferent({"Odessa", "Convertible", "58 mph", "Canal Road", "Minivan"})},
     };
     // clang-format on
@@ -43,7 +42,7 @@ PuzzleSource puzzle06() {
         "each on a different street: Alder Street, Canal Road, Fern Lane, Orchard Way and Quarry "
         "Road.",
         "The five were Delphine, Hector, Ingrid, Marlon and Odessa, and each drove a different "
-        "vehicle: a pickup truck, a minivan, a motorcycle, a sports car or a convertible.",
+        "vehicle: a pickup, a minivan, a motorcycle, a sports car or a convertible.",
         "The radar clocked them at 36, 41, 47, 52 and 58 mph.",
         "From the clues, can you work out which vehicle each one drove,",
         "how fast each was going and on which street each was stopped?",

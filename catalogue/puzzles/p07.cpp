@@ -11,25 +11,24 @@ PuzzleSource puzzle07() {
         {"Agatha", "Bronwyn", "Cornelius", "Dorothea", "Ephraim"},
         {"Ashcombe", "Fairweather", "Kettering", "Pennyworth", "Thistle"},
         {"1st Place", "2nd Place", "3rd Place", "4th Place", "5th Place"},
-        {"Quilting", "Basketry", "Pottery", "Woodcarving", "Candles"},
+        {"Quilting", "Basketry", "Pottery", "Woodcarving", "Embroidery"},
     }};
     p.solution = {{{1, 3, 2, 3}, {2, 5, 4, 1}, {3, 1, 1, 4}, {4, 4, 5, 5}, {5, 2, 3, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
         {{"*The quilter finished exactly two", "   places behind Agatha."},
          moreBy("Quilting", "Agatha", 3, 2)},
-        {{"*Ashcombe, who is the woodcarver,", "   finished ahead of Ephraim."},
+        {{"*Ephraim finished behind Ashcombe,", "   who is the woodcarver."},
          allOf({same("Ashcombe", "Woodcarving"), before("Ashcombe", "Ephraim", 3)})},
-        {{"*Of Dorothea and Thistle, one made", "   the candles and the other was",
-          "   placed 4th."},
+        {{"*Of Dorothea and Thistle, one does", "   embroidery and the other finished", "   4th."},
          allOf({differ("Dorothea", "Thistle"),
-                oneEach("Dorothea", "Thistle", "Candles", "4th Place")})},
+                oneEach("Dorothea", "Thistle", "Embroidery", "4th Place")})},
         {{"*Bronwyn finished exactly three", "   places behind Cornelius."},
          moreBy("Bronwyn", "Cornelius", 3, 3)},
-        {{"*Kettering placed one place ahead of", "   Fairweather."},
+        {{"*Fairweather finished exactly one", "   place behind Kettering."},
          moreBy("Fairweather", "Kettering", 3, 1)},
-        {{"*The five were Cornelius, Kettering,", "   the basket maker, the one placed",
-          "   5th and the quilter."},
+        {{"*Of the five, one is Cornelius, one", "   is Kettering, one makes baskets,",
+          "   one finished 5th and one is the", "   quilter."},
          allDifferent({"Cornelius", "Kettering", "Basketry", "5th Place", "Quilting"})},
     };
     // clang-format on
@@ -38,9 +37,9 @@ PuzzleSource puzzle07() {
     p.introPieces = {
         "Every first of May the village of Hollowmere holds its crafts fair on the green, and "
         "this year five villagers entered the judging: Agatha, Bronwyn, Cornelius, Dorothea and "
-        "Ephraim, whose surnames are Ashcombe, Fairweather, Kettering, Pennyworth and Thistle.  "
-        "Each showed a different craft (a quilt, a woven basket, a pottery bowl, a woodcarving "
-        "or a set of candles) and the judges placed them 1st to 5th.  From the clues, can you "
+        "Ephraim, whose surnames, in some order, are Ashcombe, Fairweather, Kettering, Pennyworth "
+        "and Thistle.  Each entered a different craft (quilting, basketry, pottery, woodcarving "
+        "or embroidery), and the judges placed them 1st to 5th.  From the clues, can you "
         "find each entrant's full name, craft and placing?",
     };
     return p;

@@ -19,11 +19,11 @@ PuzzleSource puzzle08() {
     p.clues = {
         {{"*Marguerite served exactly two years", "   longer than Drummond."},
          moreBy("Marguerite", "Drummond", 4, 2)},
-        {{"*The Coast Guard retiree, who is not", "   Wexford, served longer than Gideon."},
+        {{"*The Coast Guard veteran, who is not", "   Wexford, served longer than Gideon."},
          allOf({differ("Coast Guard", "Wexford"), after("Coast Guard", "Gideon", 4)})},
         {{"*Harriet served in neither the Army", "   nor the Navy."},
          neither({"Army", "Navy"}, "Harriet")},
-        {{"*Of Calloway and the former Marine,", "   one served 20 years and the other",
+        {{"*Of Calloway and the Marine veteran,", "   one served 20 years and the other",
           "   23 years."},
          allOf({differ("Calloway", "Marines"),
                 oneEach("Calloway", "Marines", "20 Years", "23 Years")})},
@@ -33,16 +33,17 @@ PuzzleSource puzzle08() {
         {{"*Calloway, who is not Silas, served", "   exactly eight fewer years than",
           "   Wexford."},
          allOf({differ("Calloway", "Silas"), moreBy("Wexford", "Calloway", 4, 8)})},
-        {{"*The five are Lucius, Drummond, the", "   Air Force veteran, the one who",
-          "   served 28 years and the Army", "   veteran."},
+        {{"*Of the five, one is Lucius, one is", "   Drummond, one served in the Air",
+          "   Force, one served 28 years and one", "   served in the Army."},
          allDifferent({"Lucius", "Drummond", "Air Force", "28 Years", "Army"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five veterans were honored at the Ridgeford town hall last Saturday as they retired "
-        "from military service: Gideon, Harriet, Lucius, Marguerite and Silas, whose surnames "
-        "are Brannock, Calloway, Drummond, Featherly and Wexford.  Each served in a different "
+        "Five veterans, Gideon, Harriet, Lucius, Marguerite and Silas, were honored at the "
+        "Ridgeford town hall last Saturday as they retired from military service.  Their "
+        "surnames, in some order, are Brannock, Calloway, Drummond, Featherly and Wexford.  "
+        "Each served in a different "
         "branch (the Army, the Navy, the Air Force, the Marines or the Coast Guard),",
         "and each served a different number of years: 20, 23, 25, 28 or 32.  From the clues, "
         "can you give each retiree's full name, branch of service and years served?",

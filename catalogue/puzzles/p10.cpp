@@ -17,7 +17,7 @@ PuzzleSource puzzle10() {
     p.solution = {{{1, 3, 3, 5}, {2, 5, 1, 3}, {3, 1, 5, 2}, {4, 4, 2, 1}, {5, 2, 4, 4}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The woman drinking the rum and coke", "   is exactly five years older than",
+        {{"*The woman drinking the rum and Coke", "   is exactly five years older than",
           "   Bettina."},
          moreBy("Rum && Coke", "Bettina", 2, 5)},
         {{"*The woman with curly hair is exactly", "   three years older than the one with",
@@ -31,18 +31,19 @@ PuzzleSource puzzle10() {
          allOf({differ("Tilly", "Wavy"), after("Tilly", "Juno", 2)})},
         {{"*The sangria drinker is older than", "   Tilly but younger than Ramona."},
          allOf({after("Sangria", "Tilly", 2), before("Sangria", "Ramona", 2)})},
-        {{"*The five friends are Ramona, the", "   29-year-old, the woman with curly",
-          "   hair, the one with braids and the", "   one sipping a martini."},
+        {{"*Of the five friends, one is Ramona,", "   one is 29, one has curly hair, one",
+          "   wears braids and one is sipping a", "   martini."},
          allDifferent({"Ramona", "29 Years", "Curly", "Braided", "Martini"})},
     };
     // clang-format on
     p.blankLinesBetweenClues = 2;
     p.introPieces = {
-        "Five old school friends (Bettina, Carys, Juno, Ramona and Tilly) met up on Saturday for "
+        "Five friends from high school (Bettina, Carys, Juno, Ramona and Tilly) met up on Saturday "
+        "for "
         "a night out at the Velvet Lantern, a cocktail bar on the harbor.  They are 23, 26, 29, "
         "31 and 34 years old, and no two of them wear their hair the same way: one has curly "
         "hair, one straight, one wavy, one braided and one a pixie cut.",
-        "Each ordered a different drink: a margarita, a martini, a rum and coke, a cosmo "
+        "Each ordered a different drink: a margarita, a martini, a rum and Coke, a cosmo "
         "or a glass of sangria.",
         "From the clues, can you work out each woman's age, hair type and drink?",
     };

@@ -31,14 +31,15 @@ PuzzleSource puzzle12() {
         {{"*The Tempest is exactly six feet", "   longer than the yacht that belongs",
           "   to the banker."},
          moreBy("Tempest", "Banker", 2, 6)},
-        {{"*The five yachts are the Windward,", "   the one Ignatius owns, the",
-          "   42-footer, the banker's yacht and", "   the architect's."},
+        {{"*Of the five yachts, one is the", "   Windward, one is owned by Ignatius,",
+          "   one is 42 feet long, one belongs to", "   the banker and one to the",
+          "   architect."},
          allDifferent({"Windward", "Ignatius", "42 Feet", "Banker", "Architect"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five yachts are moored along the visitors' pier in Gullhaven marina this "
+        "Five yachts are moored along the visitors' pier in Gullhaven Marina this "
         "weekend: the Sea Sparrow, the Marigold, the Windward, the Blue Heron and the "
         "Tempest.  They are 42, 48, 55, 61 and 70 feet long.",
         "Their owners, Cordelia, Desmond, Ignatius, Leopold and Rosalind, have made their money "

@@ -18,7 +18,7 @@ PuzzleSource puzzle13() {
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
         {{"*Barrett and his wife were on the air", "   exactly two weeks before the safari",
-          "   winners.  The safari winners aired", "   one week before Cyrus and his wife."},
+          "   winners, who aired exactly one week", "   before Cyrus and his wife."},
          allOf({moreBy("Safari", "Barrett", 3, 14), moreBy("Cyrus", "Safari", 3, 7)})},
         {{"*Imogen and her husband won the ski", "   trip; their show aired some time",
           "   after the one with Fiona."},
@@ -39,12 +39,12 @@ PuzzleSource puzzle13() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Every Saturday in March a TV quiz show put one married couple against the clock, and each "
+        "Every Saturday in March a TV game show put one married couple against the clock, and each "
         "couple won a trip.",
         "The husbands were Alden, Barrett, Cyrus, Desmond and Everett.",
         "Their wives were Fiona, Greta, Hazel, Imogen and Julia.",
         "The shows aired on March 3, 10, 17, 24 and 31,",
-        "and the prizes were a cruise, a week in Paris, a ski trip, a safari and a vacation in "
+        "and the prizes were a cruise, a trip to Paris, a ski trip, a safari and a trip to "
         "Hawaii.",
         "From the clues, can you match each husband with his wife",
         "and tell when their show aired and what trip they won?",

@@ -17,8 +17,8 @@ PuzzleSource puzzle14() {
     p.solution = {{{1, 3, 2, 3}, {2, 5, 5, 1}, {3, 1, 4, 5}, {4, 4, 1, 2}, {5, 2, 3, 4}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The traveler who came by taxi, and", "   who is flying Quillon Air, reached",
-          "   the terminal exactly forty minutes", "   after the one who rode the train."},
+        {{"*The traveler who came by taxi is", "   flying Quillon Air and reached the",
+          "   terminal exactly forty minutes", "   after the one who came by train."},
          allOf({same("Taxi", "Quillon Air"), moreBy("Taxi", "Train", 1, 40)})},
         {{"*The passenger bound for Lisbon", "   pedaled in on a bicycle, some time",
           "   after the Zephyra passenger but", "   before the one bound for Chicago."},
@@ -39,8 +39,8 @@ PuzzleSource puzzle14() {
     };
     // clang-format on
     p.introPieces = {
-        "Early one morning five travelers arrived at Kelmsford airport, each in a different way: "
-        "one came by taxi, one by bus, one by train, one on a bicycle and one on the hotel "
+        "Early one morning five travelers arrived at Kelmsford Airport, each in a different way: "
+        "one came by taxi, one by bus, one by train, one on a bicycle and one on the airport "
         "shuttle.  They got there at 7:00, 7:20, 7:40, 8:00 and 8:20 a.m.,",
         "and each was catching a flight to a different city (Lisbon, Oslo, Chicago, Denver or "
         "Madrid) with a different airline: Zephyra, Corvid Air, Ternwing, Aldervale or Quillon "

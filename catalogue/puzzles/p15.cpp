@@ -25,11 +25,10 @@ PuzzleSource puzzle15() {
         {{"*Of Clarissa and the pilot, one is", "   the oldest of the five and the",
           "   other is learning Korean."},
          allOf({differ("Clarissa", "Pilot"), oneEach("Clarissa", "Pilot", "52", "Korean")})},
-        {{"*The Portuguese student, who is not", "   Annika, is exactly twenty-one years",
-          "   older than the French student."},
+        {{"*The one learning Portuguese, who is", "   not Annika, is exactly twenty-one",
+          "   years older than the one learning", "   French."},
          allOf({differ("Portuguese", "Annika"), moreBy("Portuguese", "French", 3, 21)})},
-        {{"*Dominic is younger than Eloise.", "   Neither of those two is the one",
-          "   who is learning Japanese."},
+        {{"*Dominic is younger than Eloise, and", "   neither is learning Japanese."},
          allOf({before("Dominic", "Eloise", 3), neither({"Dominic", "Eloise"}, "Japanese")})},
         {{"*The lawyer, who is neither Dominic", "   nor Eloise, is older than the", "   chef."},
          allOf({neither({"Dominic", "Eloise"}, "Lawyer"), after("Lawyer", "Chef", 3)})},
@@ -40,10 +39,9 @@ PuzzleSource puzzle15() {
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "The evening classes at the Brackenford community college drew five new students this "
-        "autumn: Annika, Bertram, Clarissa, Dominic and Eloise.  Each of them has a different "
-        "job (one is a nurse, one an architect, one a pilot, one a chef and one a lawyer), and "
-        "no two are the same age.",
+        "The evening classes at Brackenford Community College drew five new students this "
+        "fall: Annika, Bertram, Clarissa, Dominic and Eloise.  Each of them has a different "
+        "job: one is a nurse, one an architect, one a pilot, one a chef and one a lawyer.",
         "Their ages are 24, 31, 38, 45 and 52.",
         "Each signed up for a different language: French, Japanese, Swahili, Portuguese or "
         "Korean.",

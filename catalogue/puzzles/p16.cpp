@@ -38,11 +38,11 @@ PuzzleSource puzzle16() {
     // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
-        "Twelve-year-old Wren keeps up with five pen pals, one each in Iceland, Kenya, Chile, "
-        "Vietnam and Portugal, and last week she wrote one letter each evening from Monday to "
-        "Friday, one to each of her friends Ingrid, Kofi, Mei, Rafael and Saoirse.  Every letter "
-        "was all about one thing: football, cooking, music, astronomy or gardening, and no "
-        "two were about the same thing.  From the clues, can you work out on which day Wren "
+        "Twelve-year-old Wren keeps in touch with five pen pals, Ingrid, Kofi, Mei, Rafael and "
+        "Saoirse, who live one each in Iceland, Kenya, Chile, Vietnam and Portugal.  Last week "
+        "she wrote one letter each evening from Monday to Friday, one to each pen pal.  Every "
+        "letter was all about one thing (football, cooking, music, astronomy or gardening), and "
+        "no two were about the same thing.  From the clues, can you work out on which day Wren "
         "wrote to each pen pal, where each pen pal lives and what each letter was about?",
     };
     return p;

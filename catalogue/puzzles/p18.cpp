@@ -17,22 +17,23 @@ PuzzleSource puzzle18() {
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
         {{"*The reporter in Cairo, who writes", "   for the Daily Post, is covering",
-          "   either the archaeological dig or", "   the floods."},
+          "   either archaeology or the floods."},
          allOf({same("Cairo", "Daily Post"), oneOf("Cairo", {"Archaeology", "Floods"})})},
         {{"*Of Dexter and the reporter for the", "   Evening Star, one is in Lima and",
           "   the other is covering elections."},
          allOf({differ("Dexter", "Evening Star"),
                 oneEach("Dexter", "Evening Star", "Lima", "Elections")})},
-        {{"*Bianca, who is covering the floods,", "   is in neither Warsaw nor Nairobi."},
+        {{"*Bianca, who is covering the floods,", "   is posted in neither Warsaw nor",
+          "   Nairobi."},
          allOf({same("Bianca", "Floods"), neither({"Warsaw", "Nairobi"}, "Bianca")})},
-        {{"*Leona is not covering the football", "   final, which is being written up",
-          "   for the Quill Gazette by a reporter", "   who is not in Warsaw."},
+        {{"*The reporter covering football", "   writes for the Quill Gazette and is",
+          "   neither Leona nor the one in", "   Warsaw."},
          allOf({same("Football", "Quill Gazette"), differ("Football", "Warsaw"),
                 differ("Football", "Leona")})},
-        {{"*The fashion week is not being", "   covered by Leona, by Tamsin or by", "   Dexter."},
+        {{"*None of Leona, Tamsin and Dexter is", "   covering fashion."},
          neither({"Leona", "Tamsin", "Dexter"}, "Fashion")},
-        {{"*The five reporters are Oswin, the", "   one in Hanoi, the Morning Sun's",
-          "   reporter, the one covering football", "   and the one covering archaeology."},
+        {{"*Of the five reporters, one is Oswin,", "   one is in Hanoi, one writes for the",
+          "   Morning Sun, one is covering", "   football and one archaeology."},
          allDifferent({"Oswin", "Hanoi", "Morning Sun", "Football", "Archaeology"})},
     };
     // clang-format on
@@ -42,8 +43,8 @@ PuzzleSource puzzle18() {
         "Bianca, Dexter, Leona, Oswin and Tamsin.  Each is posted in a different city (Cairo, "
         "Lima, Nairobi, Hanoi or Warsaw),",
         "each files for a different newspaper (the Daily Post, the Morning Sun, the Quill "
-        "Gazette, the Evening Star or the Cobalt Times), and each is chasing a different story: "
-        "elections, floods, a football final, an archaeological dig or a fashion week.",
+        "Gazette, the Evening Star or the Cobalt Times), and each is covering a different topic: "
+        "elections, floods, football, archaeology or fashion.",
         "From the clues, can you work out where each reporter is, which paper each one writes "
         "for and what each is covering?",
     };

@@ -16,7 +16,7 @@ PuzzleSource puzzle19() {
     p.solution = {{{1, 5, 3, 4}, {2, 2, 5, 2}, {3, 1, 1, 5}, {4, 4, 2, 1}, {5, 3, 4, 3}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Dr. Solberg, who is not the doctor", "   headed for Yemen, set off exactly",
+        {{"*Dr. Solberg, who is not the doctor", "   headed for Yemen, left exactly",
           "   two places after the doctor bound", "   for Bolivia."},
          allOf({differ("Solberg", "Yemen"), moreBy("Solberg", "Bolivia", 3, 2)})},
         {{"*Of Josef and Dr. Kettleby, one flew", "   out to Malawi and the other was the",
@@ -32,16 +32,17 @@ PuzzleSource puzzle19() {
           "   right after Carmen did."},
          allOf({differ("Carmen", "Halloran"), moreBy("Yemen", "Carmen", 3, 1)})},
         {{"*Dr. Marchetti, who is neither Carmen", "   nor Maren, left exactly two places",
-          "   ahead of Dr. Kettleby."},
+          "   before Dr. Kettleby."},
          allOf({neither({"Carmen", "Maren"}, "Marchetti"), moreBy("Kettleby", "Marchetti", 3, 2)})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five doctors from the Fernvale General Hospital volunteered for a year with a medical "
+        "Five doctors from Fernvale General Hospital volunteered for a year with a medical "
         "aid charity.  They are Carmen, Elias, Greer, Josef and Maren, whose surnames are "
         "Halloran, Ivers, Kettleby, Marchetti and Solberg.  They did not travel together but "
-        "left one after another, first to fifth, and",
+        "left one at a time, so each holds a different place, first to fifth, in the order of "
+        "leaving, and",
         "each went to a different country: Malawi, Haiti, Yemen, Nepal or Bolivia.  From the "
         "clues, can you give each doctor's full name, the order in which they left and where "
         "each one is working?",

@@ -11,7 +11,7 @@ PuzzleSource puzzle20() {
         {"Priya", "Marcus", "Jun", "Talia", "Oskar"},
         {"Brennick", "Farrow", "Haskell", "Lindqvist", "Tremaine"},
         {"Byteforge", "Cloudmere", "Nexalink", "Quantivo", "Syntrel"},
-        {"Developer", "Sysadmin", "Data Analyst", "QA Tester", "Help Desk"},
+        {"Developer", "Sysadmin", "Data Analyst", "QA Tester", "Support Tech"},
     }};
     p.solution = {{{1, 4, 2, 2}, {2, 1, 5, 3}, {3, 5, 1, 4}, {4, 2, 4, 1}, {5, 3, 3, 5}}};
     // clang-format off: clue lines stand as the player reads them
@@ -21,17 +21,15 @@ PuzzleSource puzzle20() {
         {{"*Of the two graduates who joined", "   Byteforge and Quantivo, one is",
           "   the QA tester and the other has", "   the surname Farrow."},
          oneEach("Byteforge", "Quantivo", "QA Tester", "Farrow")},
-        {{"*Marcus went to his first day at", "   work either as a data analyst or",
-          "   as a developer."},
+        {{"*Marcus started his first job either", "   as a data analyst or as a", "   developer."},
          oneOf("Marcus", {"Data Analyst", "Developer"})},
-        {{"*The graduate whose surname is", "   Haskell has the first name Oskar."},
-         same("Oskar", "Haskell")},
-        {{"*Of Lindqvist and Haskell, one is", "   Priya and the other took the job",
-          "   offered by Nexalink."},
+        {{"*Oskar's surname is Haskell."}, same("Oskar", "Haskell")},
+        {{"*Of Lindqvist and Haskell, one is", "   Priya and the other joined", "   Nexalink."},
          oneEach("Lindqvist", "Haskell", "Priya", "Nexalink")},
-        {{"*The five graduates are Jun,", "   Brennick, the one who joined",
-          "   Cloudmere, the developer and the", "   graduate on the help desk."},
-         allDifferent({"Jun", "Brennick", "Cloudmere", "Developer", "Help Desk"})},
+        {{"*Of the five graduates, one is Jun,", "   one is Brennick, one joined",
+          "   Cloudmere, one was hired as the", "   developer and one was hired as the",
+          "   support tech."},
+         allDifferent({"Jun", "Brennick", "Cloudmere", "Developer", "Support Tech"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
@@ -41,7 +39,7 @@ PuzzleSource puzzle20() {
         "their surnames, in no particular order, are Brennick, Farrow, Haskell, Lindqvist and "
         "Tremaine.",
         "Each joined a different company (Byteforge, Cloudmere, Nexalink, Quantivo or Syntrel) "
-        "in a different position: developer, sysadmin, data analyst, QA tester or help desk.  "
+        "in a different position: developer, sysadmin, data analyst, QA tester or support tech.  "
         "From the clues, can you work out each graduate's full name, company and position?",
     };
     p.introStartsWithLineBreak = false;

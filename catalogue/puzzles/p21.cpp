@@ -11,7 +11,7 @@ PuzzleSource puzzle21() {
         {"Blake", "Desiree", "Lorenzo", "Savannah", "Thaddeus"},
         {"Doctor", "Villain", "Heiress", "Butler", "Twin"},
         {"Feb 1998", "Oct 1999", "Jul 2002", "Mar 2005", "Dec 2008"},
-        {"Car Crash", "Poisoned", "Kidnapped", "Plane Crash", "Amnesia"},
+        {"Car Crash", "Poisoning", "Kidnapping", "Plane Crash", "Amnesia"},
     }};
     p.solution = {{{1, 1, 3, 4}, {2, 2, 5, 2}, {3, 5, 1, 5}, {4, 3, 4, 1}, {5, 4, 2, 3}}};
     // clang-format off: clue lines stand as the player reads them
@@ -24,22 +24,20 @@ PuzzleSource puzzle21() {
          oneEach("Lorenzo", "Savannah", "Car Crash", "Twin")},
         {{"*Blake was the doctor.  The", "   character who was poisoned left",
           "   the show later than Blake did."},
-         allOf({same("Blake", "Doctor"), after("Poisoned", "Blake", 3)})},
-        {{"*The kidnapping was the very next", "   exit after the one that was",
-          "   written as a case of amnesia."},
-         moreBy("Kidnapped", "Amnesia", 3, 1)},
+         allOf({same("Blake", "Doctor"), after("Poisoning", "Blake", 3)})},
+        {{"*The kidnapping was the very next", "   exit after the amnesia."},
+         moreBy("Kidnapping", "Amnesia", 3, 1)},
         {{"*Lorenzo was written out of the", "   show before Thaddeus was, and",
           "   also before the heiress was."},
          allOf({before("Lorenzo", "Thaddeus", 3), before("Lorenzo", "Heiress", 3)})},
-        {{"*The five characters were Desiree,", "   the doctor, the one who was",
-          "   kidnapped, the one who left in", "   March 2005 and the one who left",
-          "   with amnesia."},
-         allDifferent({"Desiree", "Doctor", "Kidnapped", "Mar 2005", "Amnesia"})},
+        {{"*Of the five characters, one was", "   Desiree, one was the doctor, one",
+          "   was kidnapped, one left in March", "   2005 and one left with amnesia."},
+         allDifferent({"Desiree", "Doctor", "Kidnapping", "Mar 2005", "Amnesia"})},
     };
     // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
-        "Over ten years the daytime drama Harbor Lights wrote out five of its best-loved "
+        "Between 1998 and 2008 the daytime drama Harbor Lights wrote out five of its best-loved "
         "characters, one in each of February 1998, October 1999, July 2002, March 2005 and "
         "December 2008.",
         "The five were Blake, Desiree, Lorenzo, Savannah and Thaddeus: the doctor, the villain, "

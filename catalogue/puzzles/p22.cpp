@@ -24,21 +24,21 @@ PuzzleSource puzzle22() {
         {{"*Of Desmond and Edith, one spoke", "   second and the other took the",
           "   questions about pets."},
          oneEach("Desmond", "Edith", "Second", "Pets")},
-        {{"*The gardening questions were not", "   answered by Alma, nor were they",
-          "   answered by Desmond."},
+        {{"*Neither Alma nor Desmond answered", "   the gardening questions."},
          neither({"Alma", "Desmond"}, "Gardening")},
         {{"*Kettleby's turn at the microphone", "   came immediately before Edith",
           "   took hers."},
          moreBy("Edith", "Kettleby", 4, 1)},
-        {{"*The five experts were Bernard,", "   Penwarden, the antiques expert,",
-          "   the expert on pets and the expert", "   who went on the air fifth."},
+        {{"*Of the five experts, one was Bernard,", "   one was Penwarden, one took the",
+          "   antiques questions, one took the", "   questions on pets and one went on",
+          "   the air fifth."},
          allDifferent({"Bernard", "Penwarden", "Antiques", "Pets", "Fifth"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Every Saturday morning the radio show Ask the Experts puts five guests on the air, one "
-        "after another, to answer the questions of its listeners.  Last week the experts were "
+        "after another, to answer listeners' questions.  Last week the experts were "
         "Alma, Bernard, Cora, Desmond and Edith; their surnames, in no particular order, are "
         "Halloran, Kettleby, Marchetti, Penwarden and Quist.",
         "Each took the questions on one topic: gardening, taxes, pets, cooking or antiques.  "

@@ -22,25 +22,25 @@ PuzzleSource puzzle23() {
         {{"*Of the hallway and the room painted", "   coral, one got the new lamp and the",
           "   other got the new rug."},
          oneEach("Hallway", "Coral", "Lamp", "Rug")},
-        {{"*The den was painted ivory.  Work", "   on it began as soon as the work",
-          "   on the kitchen was finished."},
+        {{"*The den was painted ivory, and work", "   on it began as soon as the kitchen",
+          "   was finished."},
          allOf({same("Den", "Ivory"), moreBy("Den", "Kitchen", 1, 1)})},
-        {{"*The mustard room was done after the", "   hallway was finished, but before",
-          "   the work on the bedroom began."},
+        {{"*The room painted mustard was done", "   after the hallway was finished, but",
+          "   before the work on the bedroom", "   began."},
          allOf({before("Hallway", "Mustard", 1), before("Mustard", "Bedroom", 1)})},
         {{"*The room that got the curtains was", "   remodeled right after the room",
           "   where the new shelf went up."},
          moreBy("Curtains", "Shelf", 1, 1)},
-        {{"*The five rooms were the kitchen,", "   the room painted sage, the one with",
-          "   the mirror, the one with the rug", "   and the one done as task 4."},
+        {{"*Of the five rooms, one was the", "   kitchen, one was painted sage, one",
+          "   got the mirror, one got the rug and", "   one was done as task 4."},
          allDifferent({"Kitchen", "Sage", "Mirror", "Rug", "Task 4"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "The Pellingtons finally did it: they spent their spring remodeling five rooms of their "
-        "old house, the kitchen, the bathroom, the bedroom, the den and the hallway, one room "
-        "after another.",
+        "old house, one after another.  The rooms were the kitchen, the bathroom, the bedroom, "
+        "the den and the hallway.",
         "Each room was painted in a new color (sage, ivory, navy, coral or mustard) and finished "
         "off with one new accessory: a mirror, a rug, a lamp, curtains or a shelf.",
         "From the clues, can you work out in which order (task 1 to task 5) the rooms were "

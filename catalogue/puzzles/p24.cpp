@@ -16,32 +16,32 @@ PuzzleSource puzzle24() {
     p.solution = {{{1, 4, 1, 3}, {2, 1, 4, 5}, {3, 5, 3, 1}, {4, 2, 5, 4}, {5, 3, 2, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Of Wesley and Fiona, one has a mom", "   who hoped for an engineer, and the",
-          "   other became a comedian."},
+        {{"*Of Wesley and Fiona, one has a mom", "   who hoped to raise an engineer, and",
+          "   the other became a comedian."},
          oneEach("Wesley", "Fiona", "Engineer", "Comedian")},
-        {{"*Of the two children whose moms", "   hoped for a teacher and a lawyer,",
-          "   one moved to Tampa and the other", "   is now a florist."},
+        {{"*Of the two children whose moms", "   hoped to raise a teacher and a",
+          "   lawyer, one moved to Tampa and the", "   other is now a florist."},
          oneEach("Teacher", "Lawyer", "Tampa", "Florist")},
         {{"*Rupert's mom hoped he would be a", "   dentist, but he became a painter."},
          allOf({same("Rupert", "Dentist"), same("Rupert", "Painter")})},
         {{"*Gideon moved neither to Boise nor", "   to Reno."},
          neither({"Boise", "Reno"}, "Gideon")},
-        {{"*The five children are Wesley, the", "   one who moved to Boise, the one",
-          "   who moved to Reno, the chef and", "   the painter."},
+        {{"*Of the five children, one is Wesley,", "   one moved to Boise, one moved to",
+          "   Reno, one is the chef and one the", "   painter."},
          allDifferent({"Wesley", "Boise", "Reno", "Chef", "Painter"})},
-        {{"*The five children are Fiona, the", "   one who moved to Reno, the one who",
-          "   moved to Denver, the one whose", "   mom hoped for an engineer and the",
-          "   one whose mom hoped for a teacher."},
+        {{"*Of the five children, one is Fiona,", "   one moved to Reno, one moved to",
+          "   Denver, one has a mom who hoped to", "   raise an engineer and one has a mom",
+          "   who hoped to raise a teacher."},
          allDifferent({"Fiona", "Reno", "Denver", "Engineer", "Teacher"})},
     };
     // clang-format on
     p.cluesEndWithBlankLine = true;
     p.introPieces = {
-        "Five moms in the Maple Street reading circle had each hoped for a different career for "
-        "her child: doctor, lawyer, dentist, engineer or teacher,",
-        "but Wesley, Fiona, Gideon, Imogen and Rupert became a chef, a painter, a musician, a "
-        "florist and a comedian instead, in some order.",
-        "Each moved to a different city: Portland, Denver, Tampa, Boise or Reno.",
+        "Five moms in the Maple Street reading circle each hoped to raise a doctor, a lawyer, a "
+        "dentist, an engineer or a teacher, no two of them the same.",
+        "Instead, Wesley, Fiona, Gideon, Imogen and Rupert became a chef, a painter, a "
+        "musician, a florist and a comedian, in some order.",
+        "Each child moved to a different city: Portland, Denver, Tampa, Boise or Reno.",
         "From the clues, can you work out what each mom hoped for, where her child moved and what "
         "the child became?",
     };

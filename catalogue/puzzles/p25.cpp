@@ -22,27 +22,28 @@ PuzzleSource puzzle25() {
         {{"*Of Clifford and Reginald, one is", "   married to Delphine and the other",
           "   is the lawyer."},
          oneEach("Clifford", "Reginald", "Delphine", "Lawyer")},
-        {{"*The dentist lives in a unit with a", "   higher number than the unit of",
-          "   Vaughn, who is not the architect."},
+        {{"*The dentist's unit number is higher", "   than that of Vaughn, who is not the",
+          "   architect."},
          allOf({after("Dentist", "Vaughn", 1), differ("Vaughn", "Architect")})},
-        {{"*Georgina's unit number is three", "   higher than the number of the",
-          "   unit where Beatrix lives."},
+        {{"*Georgina's unit number is three", "   higher than Beatrix's."},
          moreBy("Georgina", "Beatrix", 1, 3)},
-        {{"*The architect and his wife live in", "   the unit whose number is two",
-          "   higher than the banker's unit."},
+        {{"*The architect and his wife live in", "   the unit numbered two higher than",
+          "   the banker's."},
          moreBy("Architect", "Banker", 1, 2)},
-        {{"*The five husbands are Reginald, the", "   banker, the man in unit 1, the",
-          "   husband of Beatrix and the husband", "   of Georgina."},
+        {{"*Of the five husbands, one is", "   Reginald, one is the banker, one",
+          "   lives in unit 1, one is married to", "   Beatrix and one is married to",
+          "   Georgina."},
          allDifferent({"Reginald", "Banker", "Unit 1", "Beatrix", "Georgina"})},
     };
     // clang-format on
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
-        "Five wealthy couples own units 1 to 5, a row of luxury townhouses on the hill.  "
+        "Five wealthy couples own units 1 to 5, a row of luxury townhouses on Crestview Hill.  "
         "The husbands are Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
         "Rosalind.  Each husband made his",
-        "fortune as a surgeon, an architect, a banker, a lawyer or a dentist.",
+        "fortune in a different profession: as a surgeon, an architect, a banker, a lawyer or a "
+        "dentist.",
         "From the clues, can you work out which couple lives in which unit and what each husband "
         "does for a living?",
     };
