@@ -32,8 +32,8 @@ PuzzleSource puzzle05() {
                 oneEach("Culpepper", "Garrity", "Arson", "Extortion")})},
         {{"*Voss is wanted either for burglary or", "   for extortion."},
          oneOf("Voss", {"Burglary", "Extortion"})},
-        {{"*The five fugitives were Rosa, Monty,", "   the forger, the one caught in",
-          "   Memphis and the one caught in", "   Tampa."},
+        {{"*Of the five fugitives, one is Rosa,", "   one is Monty, one is the forger,",
+          "   one was caught in Memphis and one", "   was caught in Tampa."},
          allDifferent({"Rosa", "Monty", "Forgery", "Memphis", "Tampa"})},
     };
     // clang-format on
