@@ -39,8 +39,9 @@ PuzzleSource puzzle19() {
     p.cluesStartWithBlankLine = true;
     p.introPieces = {
         "Five doctors from Fernvale General Hospital volunteered for a year with a medical "
-        "aid charity.  They are Carmen, Elias, Greer, Josef and Maren, whose surnames are "
-        "Halloran, Ivers, Kettleby, Marchetti and Solberg.  They did not travel together but "
+        "aid charity.  They are Carmen, Elias, Greer, Josef and Maren, whose surnames, in "
+        "some order, are Halloran, Ivers, Kettleby, Marchetti and Solberg.  They did not travel "
+        "together but "
         "left one at a time, so each holds a different place, first to fifth, in the order of "
         "leaving, and",
         "each went to a different country: Malawi, Haiti, Yemen, Nepal or Bolivia.  From the "

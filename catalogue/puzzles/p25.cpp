@@ -42,8 +42,7 @@ PuzzleSource puzzle25() {
         "The husbands are Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
         "Rosalind.  Each husband made his",
-        "fortune in a different profession: as a surgeon, an architect, a banker, a lawyer or a "
-        "dentist.",
+        "fortune in a different profession: surgeon, architect, banker, lawyer or dentist.",
         "From the clues, can you work out which couple lives in which unit and what each husband "
         "does for a living?",
     };
