@@ -7,7 +7,6 @@
 
 #include <QStringList>
 #include <QTest>
-#include <algorithm>
 
 using namespace zlp;
 
@@ -81,10 +80,7 @@ private slots:
         QCOMPARE(clues.size(), 7);
         QCOMPARE(clues[4], QStringLiteral("*The conference on the third floor\r\n"
                                           "   will begin at 9:30 a.m."));
-        QStringList lines = text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 27);
-        std::sort(lines.begin(), lines.end(), [](auto& a, auto& b) { return a.size() > b.size(); });
-        QCOMPARE(lines.front().size(), 38);
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 26); // 27 lines
         QCOMPARE(r.IntroText.size(), std::size_t(477));
         QVERIFY(r.IntroText.starts_with("\r\n") &&
                 r.IntroText.find("on which\r\nfloor (1st, 2nd, 3rd, 4th or 5th) at what time") !=
