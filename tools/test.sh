@@ -18,7 +18,7 @@ cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZLP_W
 cmake --build "$root/build-test" -j"$jobs"
 ctest --test-dir "$root/build-test" --output-on-failure -j"$jobs"
 
-echo "== the Debian package passes lintian"
+echo "== the Debian package passes lintian and builds the same bytes twice"
 if command -v lintian >/dev/null; then
     # Only the game is built for the package, with Debian's build flags.
     cmake -S "$root" -B "$root/build-pkg" -DZLP_PACKAGE=ON >/dev/null
@@ -26,6 +26,17 @@ if command -v lintian >/dev/null; then
     rm -f "$root"/build-pkg/*.deb
     (cd "$root/build-pkg" && cpack >/dev/null)
     lintian --fail-on error,warning "$root"/build-pkg/*.deb
+    # Built again from a copy of the source in another folder, with new file
+    # times, later, in another time zone and umask, the package is the same.
+    again="$(mktemp -d)"
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+        tar -c --null -T - --ignore-failed-read) | tar -x --touch -C "$again"
+    (umask 002 && export TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 &&
+        cmake -S "$again" -B "$again/build-again" -DZLP_PACKAGE=ON >/dev/null &&
+        cmake --build "$again/build-again" -j"$jobs" >/dev/null &&
+        cd "$again/build-again" && cpack >/dev/null)
+    bash "$root/packaging/compare-packages.sh" "$root"/build-pkg/*.deb "$again"/build-again/*.deb
+    rm -rf "$again"
 else
     echo "lintian is not installed: skipped (apt-get install lintian)"
 fi
