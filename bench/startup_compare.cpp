@@ -137,17 +137,23 @@ private:
     xcb_connection_t* c_;
 };
 
-double mappedOnce(MapWatch& watch, const char* path) {
+struct XRun {
+    double mappedMs;
+    double paintedMs; // the probe ends once its window is painted
+};
+
+XRun mappedOnce(MapWatch& watch, const char* path) {
     watch.drain();
     const auto start = Clock::now();
     const pid_t pid = spawn(path, "xcb");
-    const double ms = watch.waitForMap(start);
+    const double mapped = watch.waitForMap(start);
     reap(pid, path);
-    if (ms < 0) {
+    const double painted = msSince(start);
+    if (mapped < 0) {
         std::fprintf(stderr, "%s mapped no window\n", path);
         std::exit(2);
     }
-    return ms;
+    return {mapped, painted};
 }
 #endif
 
@@ -181,12 +187,17 @@ int main(int argc, char** argv) {
         MapWatch watch;
         mappedOnce(watch, argv[2]);
         mappedOnce(watch, argv[3]);
-        std::vector<double> gameMap, floorMap;
+        std::vector<double> gameMap, floorMap, gamePaint, floorPaint;
         for (int i = 0; i < runs; ++i) {
-            gameMap.push_back(mappedOnce(watch, argv[2]));
-            floorMap.push_back(mappedOnce(watch, argv[3]));
+            const XRun g = mappedOnce(watch, argv[2]);
+            const XRun f = mappedOnce(watch, argv[3]);
+            gameMap.push_back(g.mappedMs);
+            floorMap.push_back(f.mappedMs);
+            gamePaint.push_back(g.paintedMs);
+            floorPaint.push_back(f.paintedMs);
         }
         printRow("X11, first window mapped (ms)", median(gameMap), median(floorMap));
+        printRow("X11, painted and ended (ms)", median(gamePaint), median(floorPaint));
 #else
         std::printf("(X11 timing left out: built without xcb)\n");
 #endif
