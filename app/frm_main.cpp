@@ -28,9 +28,10 @@ QPoint puzzleButtonTwips(int n) {
 } // namespace
 
 QString FrmMain::puzzleCaption(int n) {
-    const PuzzleRecord* r = PuzzleCatalogue::instance().find(n);
-    if (!r) return {};
-    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(r->MenuTitle) +
+    // The titles alone: the whole catalogue is built when a puzzle is first chosen.
+    const std::string title = PuzzleCatalogue::menuTitle(n);
+    if (title.empty()) return {};
+    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(title) +
            QString(kTrailingBlanks[n - 1], QLatin1Char(' '));
 }
 

@@ -98,8 +98,7 @@ PuzzleRecord makeRecord(int number) {
     PuzzleRecord r;
     r.Number = static_cast<std::int16_t>(number);
     r.Title = kHeadings[i].title;
-    // The menu buttons are narrow: the one long title is shortened there.
-    r.MenuTitle = number == 19 ? "Doctors w/o Borders" : r.Title;
+    r.MenuTitle = PuzzleCatalogue::menuTitle(number);
     for (std::size_t c = 0; c < 4; ++c) r.CategoryNames[c] = kHeadings[i].categories[c];
     char file[32];
     std::snprintf(file, sizeof file, "Puz%02d.gif", number);
@@ -126,6 +125,12 @@ PuzzleRecord makeRecord(int number) {
 PuzzleCatalogue::PuzzleCatalogue() {
     records_.reserve(25);
     for (int n = 1; n <= 25; ++n) records_.push_back(makeRecord(n));
+}
+
+std::string PuzzleCatalogue::menuTitle(int number) {
+    if (number < 1 || number > 25) return {};
+    // The menu buttons are narrow: the one long title is shortened there.
+    return number == 19 ? "Doctors w/o Borders" : kHeadings[number - 1].title;
 }
 
 const PuzzleCatalogue& PuzzleCatalogue::instance() {

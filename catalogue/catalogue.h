@@ -34,6 +34,9 @@ struct PuzzleRecord {
 class PuzzleCatalogue {
 public:
     static const PuzzleCatalogue& instance();
+    // MenuTitle of record 1 to 25 without building the catalogue (the main
+    // menu needs only these); empty for any other number.
+    static std::string menuTitle(int number);
 
     // The record for 1 to 25; nullptr for any other number.
     const PuzzleRecord* find(int number) const;
