@@ -158,9 +158,10 @@ void CommandButton::setFace(const QColor& face) {
 QString oneLineCaption(const QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
-    // The style's contents reach its frame: two pixels each side keep the ink off it.
+    // The style's contents take the whole button: its two-pixel frame and
+    // one pixel more each side keep the ink off the frame.
     const int room =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 4;
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 6;
     QString caption = button->text();
     while (caption.endsWith(QLatin1Char(' ')) &&
            button->fontMetrics().horizontalAdvance(caption) > room)
@@ -203,8 +204,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
     p.drawItemText(area, flags, palette(), isEnabled(), wraps ? text() : oneLineCaption(this),
                    QPalette::ButtonText);
     if (hasFocus())
-        drawFocusDots(&p, buttonFocusRect(rect(), fontMetrics(), area, flags,
-                                          wraps ? text() : oneLineCaption(this)));
+        drawButtonFocus(&p, rect(), font(), area, flags, wraps ? text() : oneLineCaption(this));
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

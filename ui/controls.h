@@ -80,9 +80,9 @@ private:
 };
 
 // The caption as a one-line button draws it: trailing blanks pad the caption
-// off centre, and go where they would bring its letters within two pixels of
-// the button's frame (the stand-in faces are wider than those the blanks were
-// counted for).
+// off centre, and go where they would bring its letters onto the button's
+// frame or the pixel next to it (the stand-in faces are wider than those the
+// blanks were counted for).
 QString oneLineCaption(const QPushButton* button);
 
 // A command button whose caption wraps at word boundaries when the button is

@@ -62,9 +62,10 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
+    // size is in device pixels already.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
         paint(&p, image.rect(), mode, state);
@@ -87,7 +88,7 @@ bool marksFocusOnFrame(const QWidget* w) {
 
 ClassicStyle::ClassicStyle(QStyle* base) : QProxyStyle(base) {}
 
-void drawFocusDots(QPainter* painter, const QRect& r) {
+void drawFocusDots(QPainter* painter, const QRect& r, const QImage& keepClear) {
     if (r.width() < 2 || r.height() < 2) return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -95,32 +96,49 @@ void drawFocusDots(QPainter* painter, const QRect& r) {
     // yellow as blue, and on white as black.
     painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     const QColor invert(255, 255, 255);
-    for (int x = r.left(); x <= r.right(); x += 2) {
-        painter->fillRect(QRect(x, r.top(), 1, 1), invert);
-        painter->fillRect(QRect(x, r.bottom(), 1, 1), invert);
-    }
-    for (int y = r.top() + 2; y < r.bottom(); y += 2) {
-        painter->fillRect(QRect(r.left(), y, 1, 1), invert);
-        painter->fillRect(QRect(r.right(), y, 1, 1), invert);
-    }
+    const auto dot = [&](int x, int y) {
+        // No dot on or beside a pixel of the caption.
+        for (int dy = -1; dy <= 1 && !keepClear.isNull(); ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (keepClear.valid(x + dx, y + dy) && qAlpha(keepClear.pixel(x + dx, y + dy)) > 0)
+                    return;
+        painter->fillRect(QRect(x, y, 1, 1), invert);
+    };
+    for (int x = r.left(); x <= r.right(); x += 2) dot(x, r.top()), dot(x, r.bottom());
+    for (int y = r.top() + 2; y < r.bottom(); y += 2) dot(r.left(), y), dot(r.right(), y);
     painter->restore();
 }
 
-QRect buttonFocusRect(const QRect& button, const QFontMetrics& metrics, const QRect& caption,
-                      int flags, const QString& text) {
-    // The dots go three pixels in (inside the two-pixel edge and one more),
-    // or, where the caption comes nearer, two pixels short of its letters.
-    const QRect line = metrics.boundingRect(caption, flags, text);
-    const int up = metrics.ascent() - metrics.capHeight(); // room above the capitals
-    const int down = std::max(0, metrics.descent() - 2);   // below, descenders are short
-    const QRect ink = line.adjusted(0, up, 0, -down);
-    const QRect face = button.adjusted(2, 2, -2, -2);
-    QRect r = button.adjusted(3, 3, -3, -3);
-    r.setLeft(std::clamp(ink.left() - 2, face.left(), r.left()));
-    r.setRight(std::clamp(ink.right() + 2, r.right(), face.right()));
-    r.setTop(std::clamp(ink.top() - 2, face.top(), r.top()));
-    r.setBottom(std::clamp(ink.bottom() + 2, r.bottom(), face.bottom()));
-    return r;
+void drawButtonFocus(QPainter* painter, const QRect& button, const QFont& font,
+                     const QRect& caption, int flags, const QString& text) {
+    // The caption's ink, in the button's own pixels.
+    QImage ink(button.size(), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter p(&ink);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(caption.translated(-button.topLeft()), flags, text);
+    }
+    QRect used;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) > 0) used |= QRect(x, y, 1, 1);
+    // Three pixels in (inside the two-pixel edge and one more), or out to the
+    // edge where the caption comes nearer; where even that meets the caption,
+    // the dots leave a gap around its letters.
+    const QRect face = QRect(QPoint(), button.size()).adjusted(2, 2, -2, -2);
+    QRect r = face.adjusted(1, 1, -1, -1);
+    if (used.isValid()) {
+        r.setLeft(std::clamp(used.left() - 2, face.left(), r.left()));
+        r.setRight(std::clamp(used.right() + 2, r.right(), face.right()));
+        r.setTop(std::clamp(used.top() - 2, face.top(), r.top()));
+        r.setBottom(std::clamp(used.bottom() + 2, r.bottom(), face.bottom()));
+    }
+    painter->save();
+    painter->translate(button.topLeft());
+    drawFocusDots(painter, r, ink);
+    painter->restore();
 }
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -153,9 +171,9 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         if (const auto* b = qstyleoption_cast<const QStyleOptionButton*>(option)) plain = *b;
         plain.state &= ~State_HasFocus;
         QProxyStyle::drawControl(element, &plain, painter, widget);
-        const QRect caption = subElementRect(SE_PushButtonContents, &plain, widget);
-        drawFocusDots(painter, buttonFocusRect(option->rect, option->fontMetrics, caption,
-                                               Qt::AlignCenter | Qt::TextShowMnemonic, plain.text));
+        drawButtonFocus(painter, option->rect, widget ? widget->font() : painter->font(),
+                        subElementRect(SE_PushButtonContents, &plain, widget),
+                        Qt::AlignCenter | Qt::TextShowMnemonic, plain.text);
         return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
@@ -169,6 +187,12 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control == CC_ComboBox && (option->state & State_HasFocus))
         drawFocusDots(painter, subControlRect(control, option, SC_ComboBoxEditField, widget));
+}
+
+int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    if (metric == PM_MessageBoxIconSize) return 32; // the desktop's message icons
+    return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

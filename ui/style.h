@@ -19,6 +19,8 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr, QStyleHintReturn* data = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
@@ -26,13 +28,13 @@ public:
 };
 
 // Draws the focus rectangle: dots one pixel apart along the inside of r, each
-// the inverse of what lies under it, so it shows on blue, yellow and white alike.
-void drawFocusDots(QPainter* painter, const QRect& r);
+// the inverse of what lies under it, so it shows on blue, yellow and white
+// alike; none where keepClear (in r's coordinates) has ink on or beside it.
+void drawFocusDots(QPainter* painter, const QRect& r, const QImage& keepClear = {});
 
-// Where a button with the focus draws its dotted rectangle: inside the face,
-// clear of the caption's ink where the face leaves room for that (caption
-// is the rectangle the caption is drawn into, flags its alignment).
-QRect buttonFocusRect(const QRect& button, const QFontMetrics& metrics, const QRect& caption,
-                      int flags, const QString& text);
+// The focus of a button: the dots inside its face, clear of the caption that
+// is drawn into the rectangle caption with these flags and font.
+void drawButtonFocus(QPainter* painter, const QRect& button, const QFont& font,
+                     const QRect& caption, int flags, const QString& text);
 
 } // namespace zlp::ui
