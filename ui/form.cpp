@@ -44,8 +44,9 @@ FormWindow* windowOnTop() {
     return nullptr;
 }
 
-// Moves w beside owner, right of it or else below it, where the whole of w
-// then lies within the screen's usable area; otherwise leaves w unmoved.
+// Moves w beside owner, right of it, else below it, else to the screen's right
+// edge over no more than the owner's right half, where the whole of w then
+// lies within the screen's usable area; otherwise leaves w unmoved.
 void placeBeside(QWidget* w, const QWidget* owner) {
     const QScreen* screen = owner->screen();
     if (!screen) return;
@@ -63,8 +64,11 @@ void placeBeside(QWidget* w, const QWidget* owner) {
         QPoint(o.right() + 1, within(o.top(), size.height(), area.top(), area.bottom())), size);
     const QRect below(
         QPoint(within(o.left(), size.width(), area.left(), area.right()), o.bottom() + 1), size);
-    for (const QRect& r : {right, below}) {
-        if (area.contains(r)) {
+    // Short of room beside it: at the screen's right edge, over the owner's
+    // right half only, where its texts (the board's clues) do not begin.
+    const QRect atEdge(QPoint(area.right() - size.width() + 1, right.top()), size);
+    for (const QRect& r : {right, below, atEdge}) {
+        if (area.contains(r) && (r != atEdge || r.left() > o.center().x())) {
             w->move(r.topLeft());
             return;
         }
