@@ -87,9 +87,8 @@ private slots:
         QVERIFY(board().window()->isVisible() && grid->hasFocus());
         QCOMPARE(grid->cursor(), 40);
         QCOMPARE(seen(grid).pixelColor(0, 0), QColor(255, 128, 0));
-        QCOMPARE(board().cellShows(20), Picture::O);
-        QCOMPARE(board().cellShows(40), Picture::X);
-        QCOMPARE(board().board.CurrentTool, Int16(1));
+        QVERIFY(board().cellShows(20) == Picture::O && board().cellShows(40) == Picture::X);
+        QCOMPARE(board().board.CurrentTool, Int16(1)); // the eraser handed back to X
     }
 
     // The chosen tool's sunken border against the blue panel and the white
