@@ -2,6 +2,7 @@
 #include "app/app.h"
 
 #include "ui/controls.h"
+#include "ui/style.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -14,8 +15,9 @@ void prepareApplication() {
     // StartupWMClass), which Qt takes from the application name.
     QGuiApplication::setApplicationName(QStringLiteral("ZentarasLogicProblems"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentaras-logic-problems"));
-    // One style everywhere, so that button faces take their own colours.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // One style everywhere, so that button faces take their own colours, with
+    // the focus and message boxes drawn as the game's controls share them.
+    QApplication::setStyle(new ui::ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     ui::installFontSubstitutes();
     QApplication::setFont(ui::defaultFont());
     // The main menu's Exit ends the program; closing a window never does by itself.

@@ -128,6 +128,12 @@ void FrmLogic::build(QWidget& w) {
 
     tabOrder({intro, fillIn, next, save, answer, exit});
     keys_ = new GridKeys(*this, frame, exit);
+
+    // The keys, told where the mouse points.
+    setHint(x, QStringLiteral("X: key X"));
+    setHint(o, QStringLiteral("O: key O"));
+    setHint(erase, QStringLiteral("Eraser: key E or Delete"));
+    for (ImageControl* c : cells_) setHint(c, QStringLiteral("Arrow keys move, Space marks"));
 }
 
 ImageControl* FrmLogic::cell(int k) {

@@ -40,6 +40,13 @@ GridKeys::GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop)
     resize(px(360) + 2 * (kRingPx - 1), px(360) + 2 * (kRingPx - 1));
     moveTo(at_);
     raise();
+    // A cell clicked with the mouse, once clicked, takes the cursor and the
+    // focus: the keys then go on from there, not to a button.
+    for (int k = 0; k < kCellCount; ++k)
+        connect(board_.cell(k), &ImageControl::clickedByMouse, this, [this, k] {
+            moveTo(cellAt(k));
+            setFocus(Qt::MouseFocusReason);
+        });
 
     frame->setAccessibleName(QStringLiteral("Grid"));
     board_.control<QWidget>(QStringLiteral("Frame2"))->setAccessibleName(QStringLiteral("Tools"));

@@ -7,7 +7,8 @@
 // and Space clicks the cell under the cursor, each through the board's own
 // click operation, so tools, marks and pictures behave as with the mouse. The
 // cursor is this small widget laid over its cell: it draws a ring only while
-// it has the focus, lets the mouse through, and never touches a cell.
+// it has the focus, lets the mouse through, and never touches a cell. A cell
+// clicked with the mouse takes the cursor and gives the grid the focus.
 #pragma once
 
 #include "board/grid.h"

@@ -20,6 +20,7 @@ public:
 protected:
     ui::WindowDesign design() const override;
     void build(QWidget& w) override;
+    bool placedBySystem() const override { return true; }
     void Form_Load() override;
     // CmdHide is the chart's cancel button.
     bool escapePressed() override {

@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include "ui/accessible.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -10,8 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
 #include <qdrawutil.h>
 
 #include <utility>
@@ -91,42 +92,53 @@ ImageControl::ImageControl(QWidget* parent, const QString& name, bool bordered)
     setObjectName(name);
 }
 
+int ImageControl::ring() const {
+    return !bordered_ ? 0 : appearance_ == 1 ? 2 : 1;
+}
+
 void ImageControl::setPicture(const QPixmap& picture) {
     picture_ = picture;
     if (!picture_.isNull()) {
         // In pixels: a picture drawn at twice the size takes the same room.
         const QSize size = picture_.deviceIndependentSize().toSize();
-        const int b = bordered_ ? 2 : 0;
-        resize(size.width() + b, size.height() + b);
+        resize(size.width() + 2 * ring(), size.height() + 2 * ring());
     }
     update();
 }
 
 void ImageControl::setAppearance(int appearance) {
+    const int before = ring();
     appearance_ = appearance;
+    // The border grows outwards: the picture stays where it is.
+    const int d = ring() - before;
+    if (d != 0) setGeometry(geometry().adjusted(-d, -d, d, d));
     update();
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int b = bordered_ ? 1 : 0;
+    const int b = ring();
     // Smoothed where the screen's scale is not the picture's own (1.5 for one at 2).
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) p.drawPixmap(b, b, picture_);
+    if (hasFocus()) drawFocusDots(&p, rect().adjusted(b, b, -b, -b));
     if (!bordered_) return;
-    const QRect ring = rect(); // its right and bottom are the last pixel column and row
+    // Filled rectangles, not lines, so that each edge covers whole pixels at any scale.
+    const auto edge = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+        const QRect r = rect().adjusted(inset, inset, -inset, -inset);
+        p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+        p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+        p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+        p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+    };
     if (appearance_ == 0) {
-        p.setPen(colours::black);
-        p.drawRect(ring.adjusted(0, 0, -1, -1)); // an outline is one pixel wider than its rect
+        edge(0, colours::black, colours::black);
     } else {
-        // Raised, in the same ring as the flat border, so the picture stays
-        // whole: light on the top and left, dark on the bottom and right.
-        p.setPen(colours::white);
-        p.drawLine(ring.topLeft(), ring.topRight());
-        p.drawLine(ring.topLeft(), ring.bottomLeft());
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(ring.bottomLeft(), ring.bottomRight());
-        p.drawLine(ring.topRight(), ring.bottomRight());
+        // Sunken, as the desktop draws an image's three-dimensional border:
+        // dark grey over black above and left, white over light grey below and
+        // right; it stands out on the white board and on the blue tool panel.
+        edge(0, QColor(128, 128, 128), colours::white);
+        edge(1, colours::black, QColor(192, 192, 192));
     }
 }
 
@@ -137,7 +149,9 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool second = std::exchange(secondOfDouble_, false);
-    if (!second && rect().contains(event->position().toPoint())) emit clicked();
+    if (second || !rect().contains(event->position().toPoint())) return;
+    emit clicked();
+    emit clickedByMouse();
 }
 
 void CommandButton::setFace(const QColor& face) {
@@ -148,8 +162,10 @@ void CommandButton::setFace(const QColor& face) {
 QString oneLineCaption(const QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
+    // The style's contents take the whole button: its two-pixel frame and
+    // one pixel more each side keep the ink off the frame.
     const int room =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 6;
     QString caption = button->text();
     while (caption.endsWith(QLatin1Char(' ')) &&
            button->fontMetrics().horizontalAdvance(caption) > room)
@@ -200,12 +216,8 @@ void CommandButton::paintEvent(QPaintEvent*) {
     if (wraps) flags |= Qt::TextWordWrap;
     p.drawItemText(area, flags, palette(), isEnabled(), wraps ? text() : oneLineCaption(this),
                    QPalette::ButtonText);
-    if (face_.isValid() && hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    if (hasFocus())
+        drawButtonFocus(&p, rect(), font(), area, flags, wraps ? text() : oneLineCaption(this));
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
@@ -286,7 +298,7 @@ ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, 
 }
 
 void placeInPictureBox(ImageControl* box, QWidget* control) {
-    const int border = box->bordered() ? 1 : 0;
+    const int border = box->ring();
     control->move(control->pos() + QPoint(border, border));
 }
 
@@ -312,6 +324,28 @@ QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, i
     setReaderRole(line, QAccessible::Separator); // drawn only: nothing to read
     setColours(line, colour, colour);
     return line;
+}
+
+namespace {
+constexpr const char* kHintProperty = "zlpHint";
+
+class HintShower : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           w->property(kHintProperty).toString(), w);
+        return true;
+    }
+};
+} // namespace
+
+void setHint(QWidget* control, const QString& hint) {
+    static auto* shower = new HintShower(QCoreApplication::instance()); // goes with the application
+    control->setProperty(kHintProperty, hint);
+    control->installEventFilter(shower);
 }
 
 void setColours(QWidget* w, const QColor& text, const QColor& background) {

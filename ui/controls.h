@@ -45,9 +45,11 @@ void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred
 
 // An image control: shows its picture at the picture's own size (the control
 // takes that size once a picture is put in), optionally inside a single
-// border that is flat (appearance 0) or raised (appearance 1); both take the
-// same one-pixel ring around the picture. A double click is one click: the
-// second press of it is a double click, which no image handles.
+// border that is flat (appearance 0, one black pixel) or three-dimensional
+// (appearance 1, two pixels, sunken); the control grows and shrinks around the
+// picture, which stays put. One that takes the focus shows it with dots just
+// inside the border. A double click is one click: the second press of it is a
+// double click, which no image handles.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -57,9 +59,13 @@ public:
     void setAppearance(int appearance);
     int appearance() const { return appearance_; }
     bool bordered() const { return bordered_; }
+    // Pixels of border on each side of the picture.
+    int ring() const;
 
 signals:
     void clicked();
+    // After clicked(), when the click came from the mouse.
+    void clickedByMouse();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,8 +80,9 @@ private:
 };
 
 // The caption as a one-line button draws it: trailing blanks pad the caption
-// off centre, and go where they would push its letters past the button's edge
-// (the stand-in faces are wider than those the blanks were counted for).
+// off centre, and go where they would bring its letters onto the button's
+// frame or the pixel next to it (the stand-in faces are wider than those the
+// blanks were counted for).
 QString oneLineCaption(const QPushButton* button);
 
 // A command button whose caption wraps at word boundaries when the button is
@@ -141,6 +148,10 @@ QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int 
 // A horizontal or vertical line from (x1, y1) to (x2, y2) in twips, widthPx pixels wide.
 QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
                  const QColor& colour);
+
+// A tooltip for the mouse only: a screen reader would read a control's own
+// tooltip as its description, and what it hears is told apart (ui/accessible).
+void setHint(QWidget* control, const QString& hint);
 
 // Colours of a control: text (foreground) and background.
 void setColours(QWidget* w, const QColor& text, const QColor& background);

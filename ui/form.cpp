@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace zlp::ui {
 
 namespace {
@@ -40,6 +42,37 @@ FormWindow* windowOnTop() {
     for (qsizetype i = shown.size() - 1; i >= 0; --i)
         if (shown[i] && shown[i]->isVisible()) return shown[i];
     return nullptr;
+}
+
+// Moves w beside owner, right of it, else below it, else to the screen's right
+// edge over no more than the owner's right half, where the whole of w then
+// lies within the screen's usable area; otherwise leaves w unmoved.
+void placeBeside(QWidget* w, const QWidget* owner) {
+    const QScreen* screen = owner->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect o = owner->frameGeometry();
+    // A window's frame is not known before it is first shown: the owner's stands in.
+    const QMargins frame(owner->geometry().left() - o.left(), owner->geometry().top() - o.top(),
+                         o.right() - owner->geometry().right(),
+                         o.bottom() - owner->geometry().bottom());
+    const QSize size = w->size().grownBy(frame);
+    const auto within = [&](int from, int length, int first, int last) {
+        return std::clamp(from, first, std::max(first, last - length + 1));
+    };
+    const QRect right(
+        QPoint(o.right() + 1, within(o.top(), size.height(), area.top(), area.bottom())), size);
+    const QRect below(
+        QPoint(within(o.left(), size.width(), area.left(), area.right()), o.bottom() + 1), size);
+    // Short of room beside it: at the screen's right edge, over the owner's
+    // right half only, where its texts (the board's clues) do not begin.
+    const QRect atEdge(QPoint(area.right() - size.width() + 1, right.top()), size);
+    for (const QRect& r : {right, below, atEdge}) {
+        if (area.contains(r) && (r != atEdge || r.left() > o.center().x())) {
+            w->move(r.topLeft());
+            return;
+        }
+    }
 }
 
 // The corner positions count from: that of the area windows may use, below
@@ -166,6 +199,7 @@ void FormBase::prepareShowing(FormWindow* w) {
         for (QWindow* up = ownerHandle; up && !loop; up = up->transientParent())
             loop = up == w->windowHandle();
         if (!loop) w->windowHandle()->setTransientParent(ownerHandle);
+        if (placedBySystem() && !w->testAttribute(Qt::WA_Moved)) placeBeside(w, owner);
     }
     shown.append(w);
 

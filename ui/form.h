@@ -101,6 +101,11 @@ protected:
     virtual void closeBox() { unload(); }
     // The key press for the window's cancel button (Escape), if it has one.
     virtual bool escapePressed() { return false; }
+    // A window placed by the system opens, the first time it is shown after
+    // loading, beside the window it is shown over where the screen has room:
+    // right of it, else below it, else at the screen's right edge over that
+    // window's right half only; otherwise the desktop places it.
+    virtual bool placedBySystem() const { return false; }
     // Sets the window's tab order, first stop first; called from build().
     void tabOrder(const QList<QWidget*>& order);
 
