@@ -42,7 +42,7 @@ PuzzleSource puzzle10() {
         "for "
         "a night out at the Velvet Lantern, a cocktail bar on the harbor.  They are 23, 26, 29, "
         "31 and 34 years old, and no two of them wear their hair the same way: one has curly "
-        "hair, one straight, one wavy, one braided and one a pixie cut.",
+        "hair, one straight, one wavy, one wears braids and one has a pixie cut.",
         "Each ordered a different drink: a margarita, a martini, a rum and Coke, a cosmo "
         "or a glass of sangria.",
         "From the clues, can you work out each woman's age, hair type and drink?",

@@ -17,8 +17,8 @@ PuzzleSource puzzle13() {
     p.solution = {{{1, 3, 3, 4}, {2, 5, 1, 5}, {3, 1, 4, 1}, {4, 4, 5, 3}, {5, 2, 2, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Barrett and his wife were on the air", "   exactly two weeks before the safari",
-          "   winners, who aired exactly one week", "   before Cyrus and his wife."},
+        {{"*The safari winners aired exactly two", "   weeks after Barrett and his wife,",
+          "   and exactly one week before Cyrus", "   and his wife."},
          allOf({moreBy("Safari", "Barrett", 3, 14), moreBy("Cyrus", "Safari", 3, 7)})},
         {{"*Imogen and her husband won the ski", "   trip; their show aired some time",
           "   after the one with Fiona."},

@@ -16,8 +16,8 @@ PuzzleSource puzzle16() {
     p.solution = {{{1, 4, 2, 4}, {2, 3, 5, 1}, {3, 1, 3, 5}, {4, 5, 1, 2}, {5, 2, 4, 3}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The letter to Kenya, which was all", "   about astronomy, was written",
-          "   exactly two days before the one to", "   Ingrid."},
+        {{"*The letter to the pen pal in Kenya,", "   which was all about astronomy, was",
+          "   written exactly two days before the", "   one to Ingrid."},
          allOf({same("Kenya", "Astronomy"), moreBy("Ingrid", "Kenya", 1, 2)})},
         {{"*Of Mei and the pen pal in Iceland,", "   one got the letter about cooking",
           "   and the other got Tuesday's letter."},
@@ -25,11 +25,11 @@ PuzzleSource puzzle16() {
         {{"*Wren wrote to Kofi on a later day", "   of the week than she wrote to her",
           "   pen pal in Chile."},
          after("Kofi", "Chile", 1)},
-        {{"*The letter about gardening went out", "   the day after the one to Portugal",
-          "   and the day before Saoirse's."},
+        {{"*The letter about gardening went out", "   the day after the letter to the",
+          "   pen pal in Portugal and the day", "   before Saoirse's."},
          allOf({moreBy("Gardening", "Portugal", 1, 1), moreBy("Saoirse", "Gardening", 1, 1)})},
-        {{"*The letter to Vietnam was written", "   later in the week than the one to",
-          "   Saoirse."},
+        {{"*The letter to the pen pal in Vietnam", "   was written later in the week than",
+          "   the one to Saoirse."},
          after("Vietnam", "Saoirse", 1)},
         {{"*Wren wrote about music some time", "   later in the week than she wrote",
           "   to Ingrid."},

@@ -21,7 +21,7 @@ PuzzleSource puzzle20() {
         {{"*Of the two graduates who joined", "   Byteforge and Quantivo, one is",
           "   the QA tester and the other has", "   the surname Farrow."},
          oneEach("Byteforge", "Quantivo", "QA Tester", "Farrow")},
-        {{"*Marcus started his first job either", "   as a data analyst or as a", "   developer."},
+        {{"*Marcus started his first job as", "   either a data analyst or a", "   developer."},
          oneOf("Marcus", {"Data Analyst", "Developer"})},
         {{"*Oskar's surname is Haskell."}, same("Oskar", "Haskell")},
         {{"*Of Lindqvist and Haskell, one is", "   Priya and the other joined", "   Nexalink."},

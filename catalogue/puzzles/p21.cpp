@@ -25,7 +25,7 @@ PuzzleSource puzzle21() {
         {{"*Blake was the doctor.  The", "   character who was poisoned left",
           "   the show later than Blake did."},
          allOf({same("Blake", "Doctor"), after("Poisoning", "Blake", 3)})},
-        {{"*The kidnapping was the very next", "   exit after the amnesia."},
+        {{"*The kidnapping was the very next", "   exit after the amnesia exit."},
          moreBy("Kidnapping", "Amnesia", 3, 1)},
         {{"*Lorenzo was written out of the", "   show before Thaddeus was, and",
           "   also before the heiress was."},

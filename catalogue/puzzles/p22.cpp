@@ -17,7 +17,7 @@ PuzzleSource puzzle22() {
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
         {{"*The antiques expert took the", "   microphone two turns after Quist",
-          "   and just before Marchetti."},
+          "   and immediately before Marchetti."},
          allOf({moreBy("Antiques", "Quist", 4, 2), moreBy("Marchetti", "Antiques", 4, 1)})},
         {{"*Cora answered the listeners'", "   questions either on taxes or on", "   pets."},
          oneOf("Cora", {"Taxes", "Pets"})},

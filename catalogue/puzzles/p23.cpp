@@ -16,8 +16,8 @@ PuzzleSource puzzle23() {
     p.solution = {{{1, 2, 3, 1}, {2, 5, 1, 3}, {3, 1, 5, 5}, {4, 4, 2, 4}, {5, 3, 4, 2}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*The room painted navy, which was", "   not the hallway, was done two tasks",
-          "   before the kitchen."},
+        {{"*The room painted navy, which was", "   not the hallway, was done exactly",
+          "   two tasks before the kitchen."},
          allOf({moreBy("Kitchen", "Navy", 1, 2), differ("Navy", "Hallway")})},
         {{"*Of the hallway and the room painted", "   coral, one got the new lamp and the",
           "   other got the new rug."},
@@ -41,7 +41,7 @@ PuzzleSource puzzle23() {
         "The Pellingtons finally did it: they spent their spring remodeling five rooms of their "
         "old house, one after another.  The rooms were the kitchen, the bathroom, the bedroom, "
         "the den and the hallway.",
-        "Each room was painted in a new color (sage, ivory, navy, coral or mustard) and finished "
+        "Each room was painted a new color (sage, ivory, navy, coral or mustard) and finished "
         "off with one new accessory: a mirror, a rug, a lamp, curtains or a shelf.",
         "From the clues, can you work out in which order (task 1 to task 5) the rooms were "
         "done,",

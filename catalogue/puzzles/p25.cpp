@@ -16,8 +16,7 @@ PuzzleSource puzzle25() {
     p.solution = {{{1, 2, 4, 5}, {2, 5, 1, 1}, {3, 1, 3, 4}, {4, 4, 5, 2}, {5, 3, 2, 3}}};
     // clang-format off: clue lines stand as the player reads them
     p.clues = {
-        {{"*Ambrose and his wife, Marguerite,", "   live in the unit right next door",
-          "   to the surgeon's."},
+        {{"*Ambrose, whose wife is Marguerite,", "   lives right next door to the", "   surgeon."},
          allOf({same("Ambrose", "Marguerite"), nextTo("Ambrose", "Surgeon", 1)})},
         {{"*Of Clifford and Reginald, one is", "   married to Delphine and the other",
           "   is the lawyer."},
@@ -42,7 +41,8 @@ PuzzleSource puzzle25() {
         "The husbands are Ambrose, Clifford, Humphrey, Reginald and Vaughn;",
         "their wives, in no particular order, are Beatrix, Delphine, Georgina, Marguerite and "
         "Rosalind.  Each husband made his",
-        "fortune in a different profession: surgeon, architect, banker, lawyer or dentist.",
+        "fortune in a different way: as a surgeon, an architect, a banker, a lawyer or a "
+        "dentist.",
         "From the clues, can you work out which couple lives in which unit and what each husband "
         "does for a living?",
     };
