@@ -108,11 +108,13 @@ void FrmFiles::build(QWidget& w) {
 
     auto* dirs = addControl<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
     dirs->setSelectionMode(QAbstractItemView::SingleSelection);
+    dirs->setUniformItemSizes(true); // a huge folder is laid out at once
     connect(dirs, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });
 
     auto* files = addControl<ListBox>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
     connect(files, &ListBox::clicked, this, &FrmFiles::filList_Click);
+    files->setUniformItemSizes(true);
 
     auto* ok =
         addButton(&w, QStringLiteral("OKButton"), QStringLiteral("OK"), 4320, 2280, 1215, 375);
@@ -179,8 +181,11 @@ void FrmFiles::openDirectory(const QString& dir) {
     const QIcon closed = dirs->style()->standardIcon(QStyle::SP_DirClosedIcon);
     auto addEntry = [dirs](const QIcon& icon, const QString& path, qsizetype depth) {
         const QString name = QDir(path).isRoot() ? path : QFileInfo(path).fileName();
-        auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name, dirs);
+        // Made whole before it joins the list: an item changed inside the
+        // list is looked for among all the others, too slow for a huge folder.
+        auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name);
         item->setData(Qt::UserRole, path);
+        dirs->addItem(item);
         return item;
     };
     const QStringList chain = pathDownTo(shownDir_);
