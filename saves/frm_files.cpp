@@ -179,10 +179,10 @@ void FrmFiles::openDirectory(const QString& dir) {
     dirs->clear();
     const QIcon open = dirs->style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = dirs->style()->standardIcon(QStyle::SP_DirClosedIcon);
-    auto addEntry = [dirs](const QIcon& icon, const QString& path, qsizetype depth) {
-        const QString name = QDir(path).isRoot() ? path : QFileInfo(path).fileName();
-        // Made whole before it joins the list: an item changed inside the
-        // list is looked for among all the others, too slow for a huge folder.
+    // Each item is made whole before it joins the list: an item changed inside
+    // the list is looked for among all the others, too slow for a huge folder.
+    auto addEntry = [dirs](const QIcon& icon, const QString& path, const QString& name,
+                           qsizetype depth) {
         auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name);
         item->setData(Qt::UserRole, path);
         dirs->addItem(item);
@@ -190,17 +190,19 @@ void FrmFiles::openDirectory(const QString& dir) {
     };
     const QStringList chain = pathDownTo(shownDir_);
     QListWidgetItem* shown = nullptr;
-    for (qsizetype i = 0; i < chain.size(); ++i) shown = addEntry(open, chain[i], i);
-    // Hidden folders are not listed, nor one whose name is not text: it could not be opened by its
-    // path.
+    for (qsizetype i = 0; i < chain.size(); ++i)
+        shown = addEntry(open, chain[i], i == 0 ? chain[i] : QFileInfo(chain[i]).fileName(), i);
+    // Hidden folders are not listed, nor one whose name is not text: its path could not be opened.
     QStringList subs;
     for (const FolderEntry& e : listFolder(QFile::encodeName(shownDir_).toStdString())) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(e.name));
-        if (e.isFolder && e.name[0] != '.' && QFile::encodeName(name).toStdString() == e.name)
-            subs.append(name);
+        if (!e.isFolder || e.name[0] == '.') continue;
+        const QByteArrayView bytes(e.name.data(), qsizetype(e.name.size()));
+        const QString name = QString::fromUtf8(bytes);
+        if (QFile::encodeName(name) == bytes) subs.append(name);
     }
     std::sort(subs.begin(), subs.end(), listedBefore);
-    for (const QString& sub : subs) addEntry(closed, QDir(shownDir_).filePath(sub), chain.size());
+    const QString prefix = shownDir_.endsWith(QLatin1Char('/')) ? shownDir_ : shownDir_ + '/';
+    for (const QString& sub : subs) addEntry(closed, prefix + sub, sub, chain.size());
     dirs->setCurrentItem(shown);
 
     selectDriveOfShownDirectory();
