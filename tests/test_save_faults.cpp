@@ -37,8 +37,11 @@ int saveBoard(const QString& path) {
     prepareApplication();
     FrmMain::get().PuzzleNumber = 5;
     FrmLogic::get().show();
+    // A name shown as markup could hide itself: such a question is not answered.
     if (FrmFiles::FileExists(path))
-        onMessageBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        onMessageBox([](QMessageBox* box) {
+            if (box->textFormat() == Qt::PlainText) box->button(QMessageBox::Ok)->click();
+        });
     onWindow(QStringLiteral("FrmFiles"), [&](QWidget* w) {
         typeName(w, path);
         pressButton(w, QStringLiteral("OKButton"));
@@ -64,7 +67,7 @@ struct Case {
     QStringList limit; // what the save runs under
     bool replaced;
     // f: a file; p: a FIFO; z: a link to /dev/zero; l: a link to ../ro/board.txt,
-    // a file in a folder nobody may write to; n: a file of the longest name.
+    // a file in a folder nobody may write to; n: a file of the longest name, with markup.
     char kind = 'f';
 };
 
@@ -127,14 +130,15 @@ void TestSaveFaults::saveLeavesTheOldFileWhole_data() {
     QTest::newRow("read-only folder, FIFO") << Case{false, {}, 0555, 0666, {}, false, 'p'};
     QTest::newRow("read-only folder, device link") << Case{false, {}, 0555, 0666, {}, false, 'z'};
     QTest::newRow("link into a read-only folder") << Case{false, board, 0777, 0666, {}, true, 'l'};
-    QTest::newRow("255-byte name") << Case{false, board, 0777, 0666, {}, true, 'n'};
+    QTest::newRow("255-byte name with markup") << Case{false, board, 0777, 0666, {}, true, 'n'};
 }
 
 void TestSaveFaults::saveLeavesTheOldFileWhole() {
     QFETCH(Case, c);
     QTemporaryDir dir;
     const QString self = QCoreApplication::applicationFilePath();
-    const QString board = c.kind == 'n' ? QString(251, 'b') + ".txt" : QStringLiteral("board.txt");
+    const QString board =
+        c.kind == 'n' ? "<b><!--" + QString(244, 'b') + ".txt" : QStringLiteral("board.txt");
     const QString name = dir.filePath("disk/" + board);
     for (const char* sub : {"disk", "seed", "after", "ro"}) QVERIFY(QDir(dir.path()).mkdir(sub));
     // The save runs on a full tmpfs in a mount namespace of its own, or as nobody.
@@ -246,7 +250,7 @@ void TestSaveFaults::readerOpensOnlyFiles() {
 
 // With the working folder gone the chooser still shows one; a name that is
 // not UTF-8 is listed and opens; a saved value outside 0 to 2 leaves its cell
-// blank; a name is shown as typed in the replace question, never as markup.
+// blank.
 void TestSaveFaults::chooserReachesEveryName() {
     prepareApplication();
     const QString home = QDir::currentPath();
@@ -281,23 +285,6 @@ void TestSaveFaults::chooserReachesEveryName() {
     });
     FrmFiles::get().showModal();
 
-    const QString markup = QStringLiteral("<b><!--");
-    QVERIFY(putBytes(dir.filePath(markup + ".txt"), "old"));
-    FrmLogic::get().board.CellState.fill(kStateBlank);
-    FrmMain::get().PuzzleNumber = 5;
-    FrmFiles::get().FileMode = 2;
-    onWindow(QStringLiteral("FrmFiles"), [&](QWidget* w) {
-        QVERIFY(openDirectory(w, dir.path()));
-        onMessageBox([&](QMessageBox* box) {
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            QVERIFY(box->text().startsWith("The file " + markup + ".txt already exists."));
-            box->button(QMessageBox::Ok)->click();
-        });
-        typeName(w, markup);
-        pressButton(w, "OKButton");
-    });
-    FrmFiles::get().showModal();
-    QVERIFY(holdsNewBoard(savedBytes(dir.filePath(markup + ".txt"))));
     QCOMPARE(missedModals(), 0);
 }
 
