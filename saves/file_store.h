@@ -2,7 +2,7 @@
 // Saved-board files on disk, with plain system calls: only regular files are
 // read or written, checked on the descriptor that was opened (so nothing can
 // be swapped in between), no open waits on a FIFO or device, every read is
-// bounded, and a replaced file holds its old or its new board at every moment.
+// bounded, and a replaced board holds the old board or the new one at every moment.
 #pragma once
 
 #include "saves/board_file.h"
@@ -28,7 +28,8 @@ ReadResult readBoardFile(const std::string& path);
 // single write at its start, which a killed process either made whole or not
 // at all; a board one byte longer than the new one is overwritten by the new
 // board with a leading zero on its puzzle number, so its length never
-// changes and it reads as the new board at every moment.
+// changes and it reads as the new board at every moment. Only a file longer
+// than that, which is no board, is cut to the new board in a second step.
 bool replaceFile(const std::string& path, std::string_view text);
 
 // One entry of a folder, its name as the bytes on disk.

@@ -182,9 +182,9 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
 }
 
 // The child is ended at each step of the save in turn, over a longer board,
-// one as long, or notes (beside only: in place they are cut, see the report of
-// replaceFile): the folder lists the board's name only, holding the old bytes
-// or the new board.
+// one as long, or long notes (beside only: in place, notes are cut to the new
+// board in a second step): the folder lists the board's name only, holding
+// the old bytes or the new board.
 void TestSaveFaults::killedSaveLeavesOldOrNew() {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("board.txt"));
