@@ -3,6 +3,7 @@
 // reads them: a real board, and files far bigger than one, made in the
 // temporary folder (sparse where they hold no line end) and removed after.
 #include "saves/board_file.h"
+#include "saves/file_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -41,8 +41,7 @@ std::string makeFile(qint64 size, qint64 lines) {
 }
 
 ReadOutcome readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return zlp::readSavedBoard(in).outcome;
+    return zlp::readBoardFile(path).outcome;
 }
 
 // Args: file size in bytes, number of lines.

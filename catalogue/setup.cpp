@@ -32,14 +32,14 @@ void FrmLogic::SetUpPuzzle() {
         ->setPicture(readPicture(QStringLiteral("ZLP-Images\\magglass.gif")));
 
     // 5. The blank picture is read once and the same picture object shared by every cell.
-    if (files.FileMode != 1) {
-        board.resetBoard();
-        cell(0)->setPicture(readPicture(QStringLiteral("ZLP-Images\\blank.gif")));
-        const QPixmap blank = cell(0)->picture();
-        for (int k = 1; k < kCellCount; ++k) cell(k)->setPicture(blank);
-    } else {
+    // A replay starts from that blank grid too: a saved value other than 0, 1
+    // or 2 leaves its cell blank in state and picture, so what is seen is saved.
+    board.resetBoard();
+    cell(0)->setPicture(readPicture(QStringLiteral("ZLP-Images\\blank.gif")));
+    const QPixmap blank = cell(0)->picture();
+    for (int k = 1; k < kCellCount; ++k) cell(k)->setPicture(blank);
+    if (files.FileMode == 1)
         for (int k = 0; k < kCellCount; ++k) ImgCell_Click(k);
-    }
 
     // 6. One range test selects the record; any other number leaves the texts as they were.
     const int n = FrmMain::get().PuzzleNumber;

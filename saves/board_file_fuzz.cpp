@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the saved-board reader over arbitrary bytes. Besides not
 // crashing, the reader must agree with a slow line splitter on the last line,
-// accept only what it promises, and read back what it would write.
+// accept only what it promises, read back what it would write, and read a
+// file on disk as it reads the same bytes in memory.
 #include "saves/board_file.h"
+#include "saves/file_store.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,6 +12,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 // The last line's length the plain way, keeping every line.
@@ -51,6 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(text);
     const zlp::ReadResult read = zlp::readSavedBoard(in);
     check(read.outcome != zlp::ReadOutcome::Unreadable);
+
+    // The same bytes as a file, opened by its path the way the chooser opens one.
+    static const int file = memfd_create("zlp-fuzz", 0);
+    check(file >= 0 && ftruncate(file, 0) == 0 &&
+          pwrite(file, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()));
+    const zlp::ReadResult onDisk = zlp::readBoardFile("/proc/self/fd/" + std::to_string(file));
+    check(onDisk.outcome == read.outcome);
+    check(read.outcome != zlp::ReadOutcome::Board ||
+          (onDisk.board.puzzleNumber == read.board.puzzleNumber &&
+           onDisk.board.cells == read.board.cells));
     if (read.outcome != zlp::ReadOutcome::Board) return 0;
 
     check(zlp::isBoardLineLength(*length));

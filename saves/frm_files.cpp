@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,12 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSaveFile>
 #include <QStorageInfo>
 #include <QStyle>
 
-#include <fstream>
+#include "saves/file_store.h"
+
+#include <algorithm>
 
 namespace zlp {
 
@@ -54,49 +56,33 @@ QStringList pathDownTo(const QString& dir) {
     return chain;
 }
 
-// A file larger than this is not rewritten in place: its old bytes could not
-// be kept to put back. A board is 304 bytes.
-constexpr qint64 kMaxKeptBytes = 1 << 20;
-
-bool holdsExactly(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.size() == text.size() && f.readAll() == text;
+// The folder the lists start on: the working one, or, when that has gone,
+// the home folder or the root, so a folder is always reachable.
+QString startDirectory() {
+    for (const QString& dir : {QDir::currentPath(), QDir::homePath()})
+        if (!dir.isEmpty() && QFileInfo(dir).isDir()) return dir;
+    return QDir::rootPath();
 }
 
-// Creates or replaces path with text; false when that failed, and then a file
-// that was there holds what it held. The text goes to a new file beside it,
-// which takes the name only once it is all written. Where the folder takes no
-// new file but the file itself may be written, the file is rewritten in
-// place, read back, and given its old bytes again when it does not hold text.
-bool replaceFile(const QString& path, const QByteArray& text) {
-    const QFileInfo info(path);
-    const bool inPlace = info.exists() && !QFileInfo(info.absolutePath()).isWritable();
-    QByteArray old;
-    if (inPlace) {
-        QFile f(path);
-        if (info.size() > kMaxKeptBytes || !f.open(QIODevice::ReadOnly)) return false;
-        old = f.readAll();
-    }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(inPlace);
-    // Written bytes may wait in a buffer: only flush shows that they reached the file.
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
-    if (!written) file.cancelWriting();
-    const bool committed = written && file.commit();
-    if (!inPlace || holdsExactly(path, text)) return committed;
-    QFile back(path);
-    if (back.open(QIODevice::WriteOnly)) back.write(old);
-    return false;
+// The file list's pattern "*.txt*", which ignores case.
+bool matchesPattern(const std::string& name) {
+    return QByteArray::fromStdString(name).toLower().contains(".txt");
 }
 
-ReadResult readFile(const QString& path) {
-    // Only a regular file is opened: anything else could block or never end.
-    if (!QFileInfo(path).isFile()) return {ReadOutcome::Unreadable, {}};
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    if (!in) return {ReadOutcome::Unreadable, {}};
-    return readSavedBoard(in);
+// The names in the order of the lists: ignoring case first.
+bool listedBefore(const QString& a, const QString& b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
+
+// A listing can take a while: the player sees the busy cursor meanwhile.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
 } // namespace
 
 WindowDesign FrmFiles::design() const {
@@ -122,11 +108,13 @@ void FrmFiles::build(QWidget& w) {
 
     auto* dirs = addControl<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
     dirs->setSelectionMode(QAbstractItemView::SingleSelection);
+    dirs->setUniformItemSizes(true); // a huge folder is laid out at once
     connect(dirs, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });
 
     auto* files = addControl<ListBox>(&w, QStringLiteral("filList"), 2520, 720, 1575, 1650);
     connect(files, &ListBox::clicked, this, &FrmFiles::filList_Click);
+    files->setUniformItemSizes(true);
 
     auto* ok =
         addButton(&w, QStringLiteral("OKButton"), QStringLiteral("OK"), 4320, 2280, 1215, 375);
@@ -146,7 +134,7 @@ void FrmFiles::build(QWidget& w) {
     tabOrder({name, ok, cancel, files, dirs, drives});
 
     // The lists start where the program runs.
-    openDirectory(QDir::currentPath());
+    openDirectory(startDirectory());
 }
 
 void FrmFiles::Form_Load() {
@@ -154,6 +142,8 @@ void FrmFiles::Form_Load() {
     setTop(300);
     PickedFromList = false;
     ChosenName.clear();
+    pickedName_.clear();
+    pickedBytes_.clear();
     // The file list's filter (read-only files in, hidden files out) is set in dirList_Change.
     if (FileMode == 1) {
         setCaption(QStringLiteral("Zentara's Logic Problems - Open Saved File"));
@@ -172,8 +162,7 @@ void FrmFiles::Form_Load() {
 }
 
 bool FrmFiles::FileExists(const QString& name) {
-    const QFileInfo info(name);
-    return info.isFile() && !info.isHidden();
+    return isVisibleFile(QFile::encodeName(name).toStdString());
 }
 
 QString FrmFiles::shownDirectory() {
@@ -183,25 +172,37 @@ QString FrmFiles::shownDirectory() {
 
 void FrmFiles::openDirectory(const QString& dir) {
     if (!QFileInfo(dir).isDir()) return;
+    const BusyCursor busy;
     shownDir_ = QDir(dir).absolutePath();
 
     auto* dirs = control<QListWidget>(QStringLiteral("dirList"));
     dirs->clear();
     const QIcon open = dirs->style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = dirs->style()->standardIcon(QStyle::SP_DirClosedIcon);
-    auto addEntry = [dirs](const QIcon& icon, const QString& path, qsizetype depth) {
-        const QString name = QDir(path).isRoot() ? path : QFileInfo(path).fileName();
-        auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name, dirs);
+    // Each item is made whole before it joins the list: an item changed inside
+    // the list is looked for among all the others, too slow for a huge folder.
+    auto addEntry = [dirs](const QIcon& icon, const QString& path, const QString& name,
+                           qsizetype depth) {
+        auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name);
         item->setData(Qt::UserRole, path);
+        dirs->addItem(item);
         return item;
     };
     const QStringList chain = pathDownTo(shownDir_);
     QListWidgetItem* shown = nullptr;
-    for (qsizetype i = 0; i < chain.size(); ++i) shown = addEntry(open, chain[i], i);
-    const QDir here(shownDir_);
-    for (const QFileInfo& sub :
-         here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        addEntry(closed, sub.absoluteFilePath(), chain.size());
+    for (qsizetype i = 0; i < chain.size(); ++i)
+        shown = addEntry(open, chain[i], i == 0 ? chain[i] : QFileInfo(chain[i]).fileName(), i);
+    // Hidden folders are not listed, nor one whose name is not text: its path could not be opened.
+    QStringList subs;
+    for (const FolderEntry& e : listFolder(QFile::encodeName(shownDir_).toStdString())) {
+        if (!e.isFolder || e.name[0] == '.') continue;
+        const QByteArrayView bytes(e.name.data(), qsizetype(e.name.size()));
+        const QString name = QString::fromUtf8(bytes);
+        if (QFile::encodeName(name) == bytes) subs.append(name);
+    }
+    std::sort(subs.begin(), subs.end(), listedBefore);
+    const QString prefix = shownDir_.endsWith(QLatin1Char('/')) ? shownDir_ : shownDir_ + '/';
+    for (const QString& sub : subs) addEntry(closed, prefix + sub, sub, chain.size());
     dirs->setCurrentItem(shown);
 
     selectDriveOfShownDirectory();
@@ -224,7 +225,7 @@ void FrmFiles::drvList_Change() {
     const QString root = drives->currentData().toString();
     // A drive has no current directory of its own here: the working directory
     // when it lies on that drive, otherwise the drive's top.
-    const QString home = QDir::currentPath();
+    const QString home = startDirectory();
     const QString target = driveOf(home) == root ? home : root;
     const QFileInfo info(target);
     if (info.isDir() && info.isReadable() && QDir(target).isReadable())
@@ -237,10 +238,22 @@ void FrmFiles::dirList_Change() {
     auto* files = control<QListWidget>(QStringLiteral("filList"));
     files->clear();
     // Read-only files are listed; hidden ones, directories and special files
-    // are not. The pattern ignores case, as names do where saved boards come from.
-    const QDir here(shownDir_, QStringLiteral("*.txt*"), QDir::Name | QDir::IgnoreCase,
-                    QDir::Files);
-    files->addItems(here.entryList());
+    // are not. A name that is not text is shown as best it can be and keeps
+    // its bytes, so the file still opens.
+    const BusyCursor busy;
+    std::vector<std::pair<QString, QByteArray>> found;
+    for (FolderEntry& e : listFolder(QFile::encodeName(shownDir_).toStdString())) {
+        if (!e.isFile || e.name[0] == '.' || !matchesPattern(e.name)) continue;
+        QByteArray bytes = QByteArray::fromStdString(e.name);
+        found.emplace_back(QString::fromUtf8(bytes), std::move(bytes));
+    }
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return listedBefore(a.first, b.first); });
+    for (auto& [text, bytes] : found) {
+        auto* item = new QListWidgetItem(text);
+        item->setData(Qt::UserRole, bytes);
+        files->addItem(item);
+    }
 }
 
 void FrmFiles::filList_Click() {
@@ -248,6 +261,8 @@ void FrmFiles::filList_Click() {
     const QListWidgetItem* item = files->currentItem();
     if (!item) return;
     ChosenName = item->text();
+    pickedName_ = ChosenName;
+    pickedBytes_ = item->data(Qt::UserRole).toByteArray();
     control<QLineEdit>(QStringLiteral("TxtFileName"))->setText(ChosenName);
     PickedFromList = true;
     control<QLabel>(QStringLiteral("LblEnding"))->hide();
@@ -277,7 +292,7 @@ void FrmFiles::openPath() {
                QStringLiteral("Zentara's Logic Problems - Open a Saved File"));
         return;
     }
-    const ReadResult read = readFile(filePath());
+    const ReadResult read = readBoardFile(filePath().toStdString());
     if (read.outcome == ReadOutcome::Unreadable) {
         refuse(QStringLiteral("The file ") + ChosenName +
                    QStringLiteral(" cannot be read.  Please choose another file."),
@@ -308,20 +323,25 @@ void FrmFiles::savePath() {
     unload();
 }
 
-QString FrmFiles::filePath() const {
+QByteArray FrmFiles::filePath() const {
+    // A name as picked keeps the bytes it has on disk, text or not.
+    const QByteArray name =
+        ChosenName == pickedName_ ? pickedBytes_ : QFile::encodeName(ChosenName);
     // A name that brings its own directory is taken as it stands.
-    if (ChosenName.contains(QLatin1Char('/'))) return ChosenName;
-    return QDir(shownDir_).filePath(ChosenName);
+    if (name.contains('/')) return name;
+    const QByteArray dir = QFile::encodeName(shownDir_);
+    return dir.endsWith('/') ? dir + name : dir + '/' + name;
 }
 
 void FrmFiles::ConfirmAndSave() {
-    const QString path = filePath();
-    if (FileExists(path)) {
+    const QByteArray path = filePath();
+    if (isVisibleFile(path.toStdString())) {
         QMessageBox ask(
             QMessageBox::Information, QStringLiteral("Zentara's Logic Problems - File Message"),
             QStringLiteral("The file ") + ChosenName +
                 QStringLiteral(" already exists.  Choose OK to replace file, Cancel to stop."),
             QMessageBox::Ok | QMessageBox::Cancel, window());
+        ask.setTextFormat(Qt::PlainText); // a name is shown as it is, never as markup
         ask.setDefaultButton(QMessageBox::Ok);
         if (ask.exec() == QMessageBox::Ok) WriteBoard(path);
     } else {
@@ -329,11 +349,11 @@ void FrmFiles::ConfirmAndSave() {
     }
 }
 
-void FrmFiles::WriteBoard(const QString& fileName) {
+void FrmFiles::WriteBoard(const QByteArray& fileName) {
     const std::string text =
         formatBoard(FrmMain::get().PuzzleNumber, FrmLogic::get().board.CellState);
     // A failed save leaves the old file whole and is not reported.
-    replaceFile(fileName, QByteArray::fromStdString(text));
+    replaceFile(fileName.toStdString(), text);
     PickedFromList = false;
 }
 
@@ -344,6 +364,7 @@ void FrmFiles::CancelButton_Click() {
 
 void FrmFiles::refuse(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

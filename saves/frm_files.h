@@ -55,15 +55,19 @@ private:
     void openDirectory(const QString& dir);
     // Puts the drive list on the volume that holds the shown directory.
     void selectDriveOfShownDirectory();
-    QString filePath() const;
+    // The path as bytes, so a picked name that is not text still opens.
+    QByteArray filePath() const;
     void openPath();
     void savePath();
     void ConfirmAndSave();
-    void WriteBoard(const QString& fileName);
+    void WriteBoard(const QByteArray& fileName);
     // A refusal or error: exclamation icon, OK button, over this window.
     void refuse(const QString& text, const QString& title);
 
     QString ChosenName;
+    // The name last picked from the file list, as shown and as on disk.
+    QString pickedName_;
+    QByteArray pickedBytes_;
     bool PickedFromList = false;
     // Meaningful only while the window is loaded.
     QString shownDir_;

@@ -1,33 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves through the real windows, in a child run, onto a full disk, into a
-// folder or file not the player's, or cut short; a big file is read from its end.
+// folder or file not the player's, over a FIFO or device, under the longest
+// name, cut short or killed at each step; hostile names and files in the
+// chooser; a big file is read from its end.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
 #include "saves/board_file.h"
+#include "saves/file_store.h"
 #include "saves_driver.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <ctime>
 #include <fstream>
+#include <sstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zlp;
 using namespace zlp::test;
 
 namespace {
-// Child run: puzzle 12 on a blank board saved under path through the chooser,
+int killAt = 0; // the step of the save that ends the child; 0: none
+
+// Child run: puzzle 5 on a blank board saved under path through the chooser,
 // OK to the replace question. Exit status: windows that never came.
 int saveBoard(const QString& path) {
     std::signal(SIGXFSZ, SIG_IGN); // a size limit then fails the write, not the run
+    afterSaveStep = [](const char*) {
+        if (--killAt == 0) ::kill(::getpid(), SIGKILL);
+    };
     prepareApplication();
-    FrmMain::get().PuzzleNumber = 12;
+    FrmMain::get().PuzzleNumber = 5;
     FrmLogic::get().show();
+    // A name shown as markup could hide itself: such a question is not answered.
     if (FrmFiles::FileExists(path))
-        onMessageBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        onMessageBox([](QMessageBox* box) {
+            if (box->textFormat() == Qt::PlainText) box->button(QMessageBox::Ok)->click();
+        });
     onWindow(QStringLiteral("FrmFiles"), [&](QWidget* w) {
         typeName(w, path);
         pressButton(w, QStringLiteral("OKButton"));
@@ -52,10 +66,36 @@ struct Case {
     int folderMode, fileMode;
     QStringList limit; // what the save runs under
     bool replaced;
+    // f: a file; p: a FIFO; z: a link to /dev/zero; l: a link to ../ro/board.txt,
+    // a file in a folder nobody may write to; n: a file of the longest name, with markup.
+    char kind = 'f';
 };
 
 bool setMode(const QString& path, int mode) {
     return ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
+}
+
+// Exit code of a run; -1 for a crash or a kill, -2 when it still ran after 20 s.
+int run(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished();
+        return -2;
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+const QStringList kAsNobody{"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+
+// What the child saves: puzzle 5, blank, 303 bytes; the boards it replaces are longer.
+bool holdsNewBoard(const QByteArray& bytes) {
+    std::istringstream in(bytes.toStdString());
+    const ReadResult r = readSavedBoard(in);
+    std::array<long long, kCellCount> blank{};
+    blank.fill(kStateBlank);
+    return r.outcome == ReadOutcome::Board && r.board.puzzleNumber == 5 && r.board.cells == blank;
 }
 
 // Bytes this process has read so far (/proc/self/io's first line); -1: not known.
@@ -70,11 +110,15 @@ class TestSaveFaults : public QObject {
 private slots:
     void saveLeavesTheOldFileWhole_data();
     void saveLeavesTheOldFileWhole();
+    void killedSaveLeavesOldOrNew();
     void bigFileIsRejectedFromItsEnd();
+    void readerOpensOnlyFiles();
+    void chooserReachesEveryName();
+    void hugeFolderListsAtOnce();
 };
 
 void TestSaveFaults::saveLeavesTheOldFileWhole_data() {
-    const QByteArray board = QByteArray::fromStdString(formatBoard(5, {})); // all X
+    const QByteArray board = QByteArray::fromStdString(formatBoard(15, {})); // all X
     QTest::addColumn<Case>("c");
     QTest::newRow("disk full, replacing a board") << Case{true, board, 0755, 0644, {}, false};
     QTest::newRow("disk full, new name") << Case{true, {}, 0755, 0644, {}, false};
@@ -83,18 +127,23 @@ void TestSaveFaults::saveLeavesTheOldFileWhole_data() {
     // Written in place, the write stops at 200 bytes: the old bytes go back.
     QTest::newRow("read-only folder, write cut short")
         << Case{false, "notes\r\n", 0555, 0666, {"prlimit", "--fsize=200"}, false};
+    QTest::newRow("read-only folder, FIFO") << Case{false, {}, 0555, 0666, {}, false, 'p'};
+    QTest::newRow("read-only folder, device link") << Case{false, {}, 0555, 0666, {}, false, 'z'};
+    QTest::newRow("link into a read-only folder") << Case{false, board, 0777, 0666, {}, true, 'l'};
+    QTest::newRow("255-byte name with markup") << Case{false, board, 0777, 0666, {}, true, 'n'};
 }
 
 void TestSaveFaults::saveLeavesTheOldFileWhole() {
     QFETCH(Case, c);
     QTemporaryDir dir;
     const QString self = QCoreApplication::applicationFilePath();
-    const QString name = dir.filePath(QStringLiteral("disk/board.txt"));
-    for (const char* sub : {"disk", "seed", "after"}) QVERIFY(QDir(dir.path()).mkdir(sub));
+    const QString board =
+        c.kind == 'n' ? "<b><!--" + QString(244, 'b') + ".txt" : QStringLiteral("board.txt");
+    const QString name = dir.filePath("disk/" + board);
+    for (const char* sub : {"disk", "seed", "after", "ro"}) QVERIFY(QDir(dir.path()).mkdir(sub));
     // The save runs on a full tmpfs in a mount namespace of its own, or as nobody.
     const QStringList run =
-        c.fullDisk ? QStringList{"-m", "sh", "-c", kFullDisk, "sh", dir.path()}
-                   : QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        c.fullDisk ? QStringList{"-m", "sh", "-c", kFullDisk, "sh", dir.path()} : kAsNobody;
     const QString tool = QLatin1String(c.fullDisk ? "unshare" : "setpriv");
     const int probe = QProcess::execute(
         tool, run + QStringList{"test", "-x", self, "-a", "-r", "ZLP-Images/blank.gif"});
@@ -103,24 +152,69 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
         QSKIP(c.fullDisk ? "no private mount namespace here: unshare -m is refused"
                          : "setpriv cannot run this program as nobody here");
 
-    QFile old(c.fullDisk ? dir.filePath(QStringLiteral("seed/board.txt")) : name);
+    const QString held = c.kind == 'l' ? dir.filePath("ro/board.txt") : name;
+    QFile old(c.fullDisk ? dir.filePath(QStringLiteral("seed/board.txt")) : held);
     if (!c.old.isEmpty())
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(c.old) == c.old.size() && old.flush() &&
                 setMode(old.fileName(), c.fileMode));
-    QVERIFY(setMode(dir.path(), 0755) && setMode(dir.filePath("disk"), c.folderMode));
-    QCOMPARE(QProcess::execute(tool, run + c.limit + QStringList{self, "--save", name}), 0);
+    const QByteArray at = QFile::encodeName(name);
+    if (c.kind == 'p') QVERIFY(::mkfifo(at, 0666) == 0);
+    if (c.kind == 'z' || c.kind == 'l')
+        QVERIFY(::symlink(c.kind == 'z' ? "/dev/zero" : "../ro/board.txt", at) == 0);
+    QVERIFY(setMode(dir.path(), 0755) && setMode(dir.filePath("disk"), c.folderMode) &&
+            setMode(dir.filePath("ro"), 0555));
+    QCOMPARE(::run(tool, run + c.limit + QStringList{self, "--save", name}), 0);
 
     // Only the board's own name is left, holding the old or the new board.
     const QDir looked(dir.filePath(QLatin1String(c.fullDisk ? "after" : "disk")));
     QCOMPARE(
         looked.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-        c.old.isEmpty() ? QStringList() : QStringList{"board.txt"});
+        c.old.isEmpty() && c.kind == 'f' ? QStringList() : QStringList{board});
+    const QFileInfo left(looked.filePath(board));
+    QCOMPARE(left.isSymLink(), c.kind == 'z' || c.kind == 'l');
+    if (c.kind == 'p') QVERIFY(left.isFile() == false && left.exists());
     if (c.old.isEmpty()) return;
-    std::array<Int16, kCellCount> blank{};
-    blank.fill(kStateBlank);
-    QFile now(looked.filePath(QStringLiteral("board.txt")));
-    QVERIFY(now.open(QIODevice::ReadOnly));
-    QCOMPARE(now.readAll(), c.replaced ? QByteArray::fromStdString(formatBoard(12, blank)) : c.old);
+    const QByteArray now = savedBytes(left.filePath());
+    if (c.replaced)
+        QVERIFY2(holdsNewBoard(now), now.constData());
+    else
+        QCOMPARE(now, c.old);
+}
+
+// The child is ended at each step of the save in turn, over a longer board,
+// one as long, or long notes (beside only: in place, notes are cut to the new
+// board in a second step): the folder lists the board's name only, holding
+// the old bytes or the new board.
+void TestSaveFaults::killedSaveLeavesOldOrNew() {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("board.txt"));
+    const QString self = QCoreApplication::applicationFilePath();
+    if (QProcess::execute("setpriv", kAsNobody + QStringList{"test", "-x", self}) != 0)
+        QSKIP("setpriv cannot run this program as nobody here");
+    std::array<Int16, kCellCount> marked{};
+    marked.fill(kStateO);
+    const QByteArray longer = QByteArray::fromStdString(formatBoard(15, {})),
+                     same = QByteArray::fromStdString(formatBoard(6, marked));
+    for (const auto& [folder, old] : {std::pair{0777, longer},
+                                      {0777, same},
+                                      {0777, QByteArray(2000, 'n')},
+                                      {0555, longer},
+                                      {0555, same}}) {
+        int step = 1;
+        for (int rc = -1; rc == -1 && step < 20; ++step) {
+            for (const QString& temp : QDir(dir.path()).entryList(QDir::Hidden | QDir::Files))
+                QVERIFY(QFile::remove(dir.filePath(temp)));
+            QVERIFY(putBytes(name, old) && setMode(name, 0666) && setMode(dir.path(), folder));
+            rc = run("setpriv",
+                     kAsNobody + QStringList{self, "--save", name, QString::number(step)});
+            QVERIFY(setMode(dir.path(), 0777));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"board.txt"});
+            const QByteArray now = savedBytes(name);
+            QVERIFY2(now == old || holdsNewBoard(now), qPrintable(QString::number(step)));
+        }
+        QVERIFY2(step > 3 && step < 20, qPrintable(QString::number(step))); // steps were reached
+        QVERIFY(holdsNewBoard(savedBytes(name)));
+    }
 }
 
 // Many MiB of one byte value, NUL (sparse, one line) or line feeds, are
@@ -141,10 +235,97 @@ void TestSaveFaults::bigFileIsRejectedFromItsEnd() {
     }
 }
 
+// A FIFO with no writer, a device behind a link, a folder: refused at once,
+// nothing waits and nothing is read without end.
+void TestSaveFaults::readerOpensOnlyFiles() {
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.txt"));
+    const QByteArray zero = QFile::encodeName(dir.filePath("zero.txt"));
+    QVERIFY(::mkfifo(fifo, 0666) == 0 && ::symlink("/dev/zero", zero) == 0);
+    for (const QByteArray& path : {fifo, zero, QFile::encodeName(dir.path())}) {
+        QCOMPARE(readBoardFile(path.toStdString()).outcome, ReadOutcome::Unreadable);
+        QVERIFY(!replaceFile(path.toStdString(), "1\r\n"));
+    }
+}
+
+// With the working folder gone the chooser still shows one; a name that is
+// not UTF-8 is listed and opens; a saved value outside 0 to 2 leaves its cell
+// blank.
+void TestSaveFaults::chooserReachesEveryName() {
+    prepareApplication();
+    const QString home = QDir::currentPath();
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("gone") && QDir::setCurrent(dir.filePath("gone")) &&
+            QDir(dir.path()).rmdir("gone"));
+    const QString shown = FrmFiles::get().shownDirectory();
+    QVERIFY(QDir::setCurrent(home));
+    QVERIFY2(QFileInfo(shown).isDir(), qPrintable(shown));
+    FrmFiles::get().unload();
+
+    std::string text = formatBoard(9, {});
+    text[2] = '3';
+    text.replace(4, 1, "-1");
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.txt";
+    QVERIFY(std::ofstream(latin1.constData(), std::ios::binary) << text);
+    FrmLogic::get().board.CellState.fill(kStateX); // the previous board's marks
+    FrmFiles::get().FileMode = 1;
+    onWindow(QStringLiteral("FrmFiles"), [&](QWidget* w) {
+        QVERIFY(openDirectory(w, dir.path()) && pickFile(w, QString::fromUtf8("caf\xe9.txt")));
+        onWindow(QStringLiteral("FrmLogic"), [&](QWidget*) {
+            FrmLogic& logic = FrmLogic::get();
+            QCOMPARE(FrmMain::get().PuzzleNumber, Int16(9));
+            for (int k : {0, 1}) {
+                QCOMPARE(logic.board.state(k), kStateBlank);
+                QCOMPARE(logic.cellShows(k), Picture::Blank);
+            }
+            QCOMPARE(logic.board.state(2), kStateX);
+            logic.unload();
+        });
+        pressButton(w, "OKButton");
+    });
+    FrmFiles::get().showModal();
+
+    QCOMPARE(missedModals(), 0);
+}
+
+// 100,000 subfolders are listed in under a second, under the busy cursor.
+void TestSaveFaults::hugeFolderListsAtOnce() {
+    // In memory: on a disk, making and removing them alone can take minutes.
+    if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable()) QSKIP("no /dev/shm to fill here");
+    QTemporaryDir dir(QStringLiteral("/dev/shm/zlp-XXXXXX"));
+    for (int i = 0; i < 100000; ++i)
+        QVERIFY(::mkdir(QFile::encodeName(dir.filePath(QString::number(i))), 0755) == 0);
+    FrmFiles::get().FileMode = 1;
+    onWindow(QStringLiteral("FrmFiles"), [&](QWidget* w) {
+        auto* dirs = w->findChild<QListWidget*>("dirList");
+        int busy = 0;
+        QObject::connect(dirs->model(), &QAbstractItemModel::rowsInserted, [&] {
+            busy += QApplication::overrideCursor() &&
+                    QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        });
+        // Time this thread ran, not the wall clock, which a busy machine stretches.
+        const auto cpuMs = [] {
+            timespec t{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+            return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+        };
+        const qint64 start = cpuMs();
+        QVERIFY(openDirectory(w, dir.path()));
+        const qint64 took = cpuMs() - start;
+        QVERIFY2(took < 1000, qPrintable(QString::number(took)));
+        QCOMPARE(dirs->count(), 100000 + int(QDir(dir.path()).absolutePath().count('/')) + 1);
+        QVERIFY(busy > 0 && !QApplication::overrideCursor());
+        pressButton(w, "CancelButton");
+    });
+    FrmFiles::get().showModal();
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--save") == 0)
+    if (argc >= 3 && qstrcmp(argv[1], "--save") == 0) {
+        killAt = argc > 3 ? std::atoi(argv[3]) : 0;
         return saveBoard(QString::fromLocal8Bit(argv[2]));
+    }
     TestSaveFaults test;
     return QTest::qExec(&test, argc, argv);
 }

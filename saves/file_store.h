@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saved-board files on disk, with plain system calls: only regular files are
+// read or written, checked on the descriptor that was opened (so nothing can
+// be swapped in between), no open waits on a FIFO or device, every read is
+// bounded, and a replaced board holds the old board or the new one at every moment.
+#pragma once
+
+#include "saves/board_file.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zlp {
+
+// A regular file whose name does not start with a dot.
+bool isVisibleFile(const std::string& path);
+
+// Both passes of the reader over the file at path; Unreadable for anything
+// but a regular file that can be opened.
+ReadResult readBoardFile(const std::string& path);
+
+// Creates or replaces path with text; false when that failed, and then a file
+// that was there holds what it held. A link is followed and kept. The text
+// goes to a new hidden file in the folder of the file it replaces and takes
+// its name once it is written and synced. Where that folder takes no new file
+// but the file itself may be written, the file is rewritten in place by a
+// single write at its start, which a killed process either made whole or not
+// at all; a board one byte longer than the new one is overwritten by the new
+// board with a leading zero on its puzzle number, so its length never
+// changes and it reads as the new board at every moment. Only a file longer
+// than that, which is no board, is cut to the new board in a second step.
+bool replaceFile(const std::string& path, std::string_view text);
+
+// One entry of a folder, its name as the bytes on disk.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false; // a folder, or a link to one
+    bool isFile = false;   // a regular file, or a link to one
+};
+
+// The entries of a folder but "." and "..", unsorted; empty when it cannot be read.
+std::vector<FolderEntry> listFolder(const std::string& folder);
+
+// Test seam: called after each step of replaceFile that changes the disk,
+// with the step's name, so a test can end the process at each such moment.
+inline void (*afterSaveStep)(const char* step) = nullptr;
+
+} // namespace zlp
