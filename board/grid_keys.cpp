@@ -76,6 +76,10 @@ void GridKeys::setUp(const PuzzleRecord* record) {
     for (int k = 0; k < kCellCount; ++k) cellChanged(k);
     moveTo({1, 1});
     toolsChanged();
+    // The board is a window to the reader, which reads its title and focused
+    // control when it comes back, not its texts: the clues are read once here.
+    if (record)
+        speakWhenActive(window(), board_.control<QLabel>(QStringLiteral("LblClues"))->text());
 }
 
 void GridKeys::cellChanged(int k) {
@@ -109,13 +113,11 @@ void GridKeys::answersShown() {
     }
     int os = 0;
     for (int k = 0; k < kCellCount; ++k) os += board_.board.state(k) == kStateO;
-    QWidget* focus = window()->focusWidget();
-    speak(focus ? focus : this,
-          QStringLiteral("Answers shown. %1 of your %2 O's right, %3 %4 wrong.")
-              .arg(rightOs)
-              .arg(os)
-              .arg(wrong)
-              .arg(wrong == 1 ? QStringLiteral("mark") : QStringLiteral("marks")));
+    speak(this, QStringLiteral("Answers shown. %1 of your %2 O's right, %3 %4 wrong.")
+                    .arg(rightOs)
+                    .arg(os)
+                    .arg(wrong)
+                    .arg(wrong == 1 ? QStringLiteral("mark") : QStringLiteral("marks")));
 }
 
 QString GridKeys::cellText(int k) const {
@@ -161,9 +163,7 @@ QString GridKeys::spokenCell() const {
 }
 
 void GridKeys::describeCursor() {
-    const QString answer = answerText(cursor());
-    setAccessibleName(cellText(cursor()) +
-                      (answer.isEmpty() ? QString() : QStringLiteral(", shown as ") + answer));
+    setAccessibleName(spokenCell());
 }
 
 void GridKeys::moveTo(CellPos to) {

@@ -5,9 +5,12 @@
 #include "ui/form.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QHash>
+#include <QTimer>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 
 namespace zlp::ui {
@@ -16,9 +19,13 @@ namespace {
 
 constexpr const char* kRoleProperty = "zlpReaderRole";
 
-// The two objects a control speaks through, once it has spoken.
+// The objects a control speaks through, once it has spoken, taken in turn. A
+// reader skips a notice when a newer one waits, and one for the object it
+// already reads is no news to it; with many objects a burst of notices (a
+// held arrow key) rarely ends on the object it read last.
+constexpr int kVoices = 16;
 struct Voice {
-    std::array<QAccessible::Id, 2> ids{};
+    std::array<QAccessible::Id, kVoices> ids{};
     int next = 0;
 };
 
@@ -52,17 +59,17 @@ public:
     // A reader takes an object that its parent does not list for a dead one,
     // so a control lists the objects it speaks through after its own children.
     int childCount() const override {
-        return QAccessibleWidget::childCount() + (voices().contains(widget()) ? 2 : 0);
+        return QAccessibleWidget::childCount() + (voices().contains(widget()) ? kVoices : 0);
     }
     QAccessibleInterface* child(int index) const override {
         const int own = QAccessibleWidget::childCount();
         if (index < own || !voices().contains(widget())) return QAccessibleWidget::child(index);
-        const auto& ids = voices().value(widget()).ids;
-        return index - own < 2 ? QAccessible::accessibleInterface(ids[index - own]) : nullptr;
+        const auto ids = voices().value(widget()).ids;
+        return index - own < kVoices ? QAccessible::accessibleInterface(ids[index - own]) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto& ids = voices().value(widget()).ids;
-        for (int i = 0; i < 2 && voices().contains(widget()); ++i)
+        const auto ids = voices().value(widget()).ids;
+        for (int i = 0; i < kVoices && voices().contains(widget()); ++i)
             if (QAccessible::accessibleInterface(ids[i]) == child)
                 return QAccessibleWidget::childCount() + i;
         return QAccessibleWidget::indexOfChild(child);
@@ -129,10 +136,11 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         // A reader takes two objects of the same role, name and place for
-        // one: the second is a pixel narrower, so the same words twice are
-        // spoken twice.
+        // one: each is a pixel narrower than the one before, so the same
+        // words twice are spoken twice.
         if (!control_) return {};
-        return {control_->mapToGlobal(QPoint(0, 0)), control_->size() - QSize(index_, 0)};
+        return {control_->mapToGlobal(QPoint(0, 0)),
+                QSize(std::max(1, control_->width() - index_), control_->height())};
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
@@ -175,7 +183,7 @@ void speak(QWidget* control, const QString& text) {
     auto found = voices().find(control);
     if (found == voices().end()) {
         Voice v;
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < kVoices; ++i)
             v.ids[i] = QAccessible::registerAccessibleInterface(new Utterance(control, i));
         found = voices().insert(control, v);
         QObject::connect(control, &QObject::destroyed, [control] {
@@ -184,14 +192,59 @@ void speak(QWidget* control, const QString& text) {
         });
     }
     Voice& v = *found;
-    // The other keeps its text: a reader that takes up its last notice late
-    // still reads words, not an empty object.
+    // The others keep their texts: a reader that takes up a notice late still
+    // reads words, not an empty object.
+    for (QAccessible::Id id : v.ids)
+        static_cast<Utterance*>(QAccessible::accessibleInterface(id))->leave();
     auto* now = static_cast<Utterance*>(QAccessible::accessibleInterface(v.ids[v.next]));
-    static_cast<Utterance*>(QAccessible::accessibleInterface(v.ids[1 - v.next]))->leave();
     now->say(text);
-    v.next = 1 - v.next;
+    v.next = (v.next + 1) % kVoices;
     QAccessibleEvent event(now, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+
+constexpr const char* kWaitingName = "zlpSpeakOnActivation";
+
+// Waits on a window for its activation, then speaks its text once.
+class SpeakOnActivation : public QObject {
+public:
+    SpeakOnActivation(QWidget* control, QString text)
+        : QObject(control), control_(control), text_(std::move(text)) {
+        setObjectName(kWaitingName);
+        control->window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && watched == control_->window()) later();
+        return false;
+    }
+
+    void later() {
+        control_->window()->removeEventFilter(this);
+        // Queued behind the focus the activation hands to a control, whose
+        // notice would otherwise cut the text short.
+        QTimer::singleShot(0, this, [this] {
+            speak(control_, text_);
+            deleteLater();
+        });
+    }
+
+private:
+    QWidget* control_;
+    QString text_;
+};
+
+} // namespace
+
+void speakWhenActive(QWidget* control, const QString& text) {
+    if (!QAccessible::isActive()) return;
+    for (QObject* waiting :
+         control->findChildren<QObject*>(QLatin1String(kWaitingName), Qt::FindDirectChildrenOnly))
+        delete waiting;
+    auto* pending = new SpeakOnActivation(control, text);
+    if (control->window()->isActiveWindow()) pending->later();
 }
 
 QString readerText(const QString& caption) {

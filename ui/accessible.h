@@ -29,9 +29,15 @@ void notifyChosen(ImageControl* tool);
 // Has the screen reader speak text now, while the keyboard focus stays on
 // control. A screen reader speaks neither a change to the focused control's
 // own name nor a second focus notice for the object it already reads, so the
-// text goes out as the focus notice of one of two small objects under
-// control, taken in turn: even the same text twice is spoken twice.
+// text goes out as the focus notice of one of a few small objects under
+// control, taken in turn: even the same text twice is spoken twice. The
+// control must have a role given by setReaderRole, or be a game window.
 void speak(QWidget* control, const QString& text);
+
+// Speaks text as speak() does once control's window is active and the
+// reader has heard its title and focused control; at once if it already is.
+// The text is spoken once; a newer one takes the place of one still waiting.
+void speakWhenActive(QWidget* control, const QString& text);
 
 // A caption as it should be read: no access-key marks, no blanks around it.
 QString readerText(const QString& caption);
