@@ -258,22 +258,24 @@ def play(game, catalogue, show):
         p.expect("space", r"^2nd Floor and New York: blank\. Tool: X\.$")
         p.expect("space", r"^2nd Floor and New York: X\.$")
         p.expect("space", r"^2nd Floor and New York: X\.$")
-        # The answers as O's, then one wrong O in the first one's block column.
+        # The top left block's answers as O's (all 30 take Orca too long on a
+        # busy machine), one wrong O in the first one's block column, and an
+        # X on the last one.
+        answers = [(c, r) for c, r in answers if c <= 5 and r <= 5]
         p.expect("o", r"^Tool: O\.$")
         for col, row in answers:
             p.go(col, row)
-            p.expect("space", r": O\.$")
+            p.expect("space", r": O\.$", quiet=0.2)
         col, row = answers[0]
         wrong = (col, (row - 1) // 5 * 5 + row % 5 + 1)
         p.go(*wrong)
         p.expect("space", r": O\.$")
-        # An X on an answer cell.
         p.expect("x", r"^Tool: X\.$")
         p.go(*answers[-1])
         p.expect("space", r": X\.$")
         # Get the Answers, five Tabs on: Intro, Fill-In, Next, Save, Answers.
         p.expect("Tab Tab Tab Tab Tab", r"^Get the Answers push button\.$")
-        p.expect("space", r"^Answers shown\. 29 of your 30 O's right, 2 marks wrong\.$")
+        p.expect("space", r"^Answers shown\. 4 of your 5 O's right, 2 marks wrong\.$")
         p.expect("Tab Tab", r": X\. Answer, your X is wrong\.$")
         p.go(*answers[0])
         p.expect("Down Up", r"Answer, your O is right\.$")
@@ -315,7 +317,7 @@ def main():
     if os.environ.get("ZLP_READER_SESSION") != "1":
         # One private D-Bus session for the whole desktop.
         if not shutil.which("dbus-run-session"):
-            skip("dbus-run-session is not installed (dbus-bin)")
+            skip("dbus-run-session is not installed (dbus-daemon)")
         env = dict(os.environ, ZLP_READER_SESSION="1")
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         try:
