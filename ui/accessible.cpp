@@ -180,6 +180,9 @@ void notifyChosen(ImageControl* tool) {
 
 void speak(QWidget* control, const QString& text) {
     if (!QAccessible::isActive()) return;
+    // Under the window, not the control: a reader reads a focused table
+    // cell's children with it, and every game window lists its voices.
+    control = control->window();
     auto found = voices().find(control);
     if (found == voices().end()) {
         Voice v;

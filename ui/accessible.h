@@ -30,8 +30,8 @@ void notifyChosen(ImageControl* tool);
 // control. A screen reader speaks neither a change to the focused control's
 // own name nor a second focus notice for the object it already reads, so the
 // text goes out as the focus notice of one of a few small objects under
-// control, taken in turn: even the same text twice is spoken twice. The
-// control must have a role given by setReaderRole, or be a game window.
+// control's window (a game window), taken in turn: even the same text twice
+// is spoken twice.
 void speak(QWidget* control, const QString& text);
 
 // Speaks text as speak() does once control's window is active and the
