@@ -218,9 +218,9 @@ def play(game, catalogue, show):
         speech = Speech(os.path.join(log_dir, "speech-dispatcher.log"))
         desktop.start("screen-reader", ["orca", "-u", os.path.join(tmp, "orca"),
                                         "--debug-file", os.path.join(tmp, "orca-debug.out")])
+        keep = True  # the logs tell what went wrong
         if not speech.collect(r"Screen reader on", timeout=40):
             skip("Orca did not start speaking within 40 s (logs in %s)" % tmp)
-        keep = True
 
         game_env = dict(QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_QPA_PLATFORM="xcb")
