@@ -49,6 +49,8 @@ WindowDesign FrmMain::design() const {
 }
 
 void FrmMain::build(QWidget& w) {
+    setReaderRole(&w,
+                  QAccessible::Window); // the game's own window, not a question put to the player
     auto* instructions = addButton(&w, QStringLiteral("CmdInstructions"),
                                    QStringLiteral("&Instructions on How to Solve Logic Problems"),
                                    120, 1080, 2055, 855);

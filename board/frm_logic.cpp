@@ -6,6 +6,7 @@
 #include "chart/frm_fill_in.h"
 #include "help/frm_logic_intro.h"
 #include "saves/frm_files.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
@@ -51,6 +52,9 @@ WindowDesign FrmLogic::design() const {
 }
 
 void FrmLogic::build(QWidget& w) {
+    // A window, not a dialog: a reader reads a dialog's texts, all the clues,
+    // each time it comes back to it.
+    setReaderRole(&w, QAccessible::Window);
     auto* intro = addButton(&w, QStringLiteral("CmdIntro"), QStringLiteral(" "), 0, 120, 1455, 495);
     connect(intro, &QPushButton::clicked, this, &FrmLogic::CmdIntro_Click);
     auto* fillIn = addButton(&w, QStringLiteral("CmdShowFillIn"),

@@ -83,6 +83,10 @@ void GridKeys::setUp(const PuzzleRecord* record) {
     for (int k = 0; k < kCellCount; ++k) cellChanged(k);
     moveTo({1, 1});
     toolsChanged();
+    // The board is a window to the reader, which reads its title and focused
+    // control when it comes back, not its texts: the clues are read once here.
+    if (record)
+        speakWhenActive(window(), board_.control<QLabel>(QStringLiteral("LblClues"))->text());
 }
 
 void GridKeys::cellChanged(int k) {
@@ -95,11 +99,32 @@ void GridKeys::cellChanged(int k) {
 void GridKeys::toolsChanged() {
     for (const char* tool : {"ImgX", "ImgO", "ImgErase"})
         notifyChosen(board_.image(QLatin1String(tool)));
+    setAccessibleDescription(toolText());
+}
+
+QString GridKeys::toolText() const {
     const Int16 tool = board_.board.CurrentTool;
-    setAccessibleDescription(QStringLiteral("Tool: ") + (tool == kToolO ? QStringLiteral("O")
-                                                         : tool == kToolEraser
-                                                             ? QStringLiteral("Eraser")
-                                                             : QStringLiteral("X")));
+    return QStringLiteral("Tool: ") + (tool == kToolO        ? QStringLiteral("O")
+                                       : tool == kToolEraser ? QStringLiteral("Eraser")
+                                                             : QStringLiteral("X"));
+}
+
+void GridKeys::answersShown() {
+    int rightOs = 0, wrong = 0;
+    for (int k = 0; k < kCellCount; ++k) {
+        cellChanged(k);
+        const Picture shown = board_.cellShows(k);
+        const Int16 state = board_.board.state(k);
+        if (shown == Picture::RedO && state == kStateO) ++rightOs;
+        if ((shown == Picture::RedO && state == kStateX) || shown == Picture::PurpleO) ++wrong;
+    }
+    int os = 0;
+    for (int k = 0; k < kCellCount; ++k) os += board_.board.state(k) == kStateO;
+    speak(this, QStringLiteral("Answers shown. %1 of your %2 O's right, %3 %4 wrong.")
+                    .arg(rightOs)
+                    .arg(os)
+                    .arg(wrong)
+                    .arg(wrong == 1 ? QStringLiteral("mark") : QStringLiteral("marks")));
 }
 
 QString GridKeys::cellText(int k) const {
@@ -123,10 +148,29 @@ QString GridKeys::answerText(int k) const {
     }
 }
 
+// A red O marks an answer whatever the mark under it; a purple O is an O the
+// answers show wrong.
+QString GridKeys::spokenCell() const {
+    const int k = cursor();
+    const Int16 state = board_.board.state(k);
+    QString text = cellText(k);
+    switch (board_.cellShows(k)) {
+    case Picture::RedO:
+        text += state == kStateBlank ? QStringLiteral(". Answer")
+                : state == kStateO   ? QStringLiteral(". Answer, your O is right")
+                                     : QStringLiteral(". Answer, your X is wrong");
+        break;
+    case Picture::PurpleO:
+        text += QStringLiteral(". Not an answer, your O is wrong");
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
 void GridKeys::describeCursor() {
-    const QString answer = answerText(cursor());
-    setAccessibleName(cellText(cursor()) +
-                      (answer.isEmpty() ? QString() : QStringLiteral(", shown as ") + answer));
+    setAccessibleName(spokenCell());
 }
 
 void GridKeys::moveTo(CellPos to) {
@@ -142,6 +186,7 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    const Int16 toolBefore = board_.board.CurrentTool;
     switch (event->key()) {
     case Qt::Key_Left:
         moveTo(stepInside(at_, -1, 0));
@@ -157,21 +202,34 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_X:
         board_.ImgX_Click();
-        break;
+        speak(this, toolText());
+        event->accept();
+        return;
     case Qt::Key_O:
         board_.ImgO_Click();
-        break;
+        speak(this, toolText());
+        event->accept();
+        return;
     case Qt::Key_E:
     case Qt::Key_Delete:
         board_.ImgErase_Click();
-        break;
+        speak(this, toolText());
+        event->accept();
+        return;
     case Qt::Key_Space:
         board_.ImgCell_Click(cursor());
+        // The eraser hands back to X after one cell: the player hears it.
+        if (board_.board.CurrentTool != toolBefore) {
+            speak(this, spokenCell() + QStringLiteral(". ") + toolText());
+            event->accept();
+            return;
+        }
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
+    speak(this, spokenCell());
     event->accept();
 }
 

@@ -39,6 +39,9 @@ public:
     // A cell's mark or picture, or the chosen tool, has changed.
     void cellChanged(int k);
     void toolsChanged();
+    // The answers display has repainted the grid: every cell is named anew
+    // and the reader hears how the player's marks fared.
+    void answersShown();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,7 +53,10 @@ private:
     void moveTo(CellPos to);
     QString cellText(int k) const;
     QString answerText(int k) const;
+    QString toolText() const;
     void describeCursor();
+    // What the reader speaks for a key: the cursor's cell as it now reads.
+    QString spokenCell() const;
 
     FrmLogic& board_;
     CellPos at_{1, 1};

@@ -17,7 +17,7 @@ void FrmLogic::CmdAnswer_Click() {
         cell(k)->setPicture(image(QStringLiteral("ImgRedO"))->picture());
         PurpleColumnOs(k);
     }
-    for (int k = 0; k < kCellCount; ++k) keys_->cellChanged(k);
+    keys_->answersShown();
 }
 
 } // namespace zlp

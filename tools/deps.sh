@@ -5,7 +5,10 @@
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgif-dev imagemagick
           fonts-liberation libbenchmark-dev clang libclang-rt-14-dev clang-format git
-          dpkg-dev file)
+          dpkg-dev file lintian
+          # The screen-reader test: Orca reading the game on a private desktop.
+          orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core
+          xvfb xdotool openbox dbus-daemon python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
