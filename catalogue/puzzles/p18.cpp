@@ -30,7 +30,7 @@ PuzzleSource puzzle18() {
           "   neither Leona nor the one in", "   Warsaw."},
          allOf({same("Football", "Quill Gazette"), differ("Football", "Warsaw"),
                 differ("Football", "Leona")})},
-        {{"*Leona, Tamsin and Dexter are not", "   covering fashion."},
+        {{"*None of Leona, Tamsin or Dexter is", "   covering fashion."},
          neither({"Leona", "Tamsin", "Dexter"}, "Fashion")},
         {{"*Of the five reporters, one is Oswin,", "   one is in Hanoi, one writes for the",
           "   Morning Sun, one is covering", "   football and one archaeology."},
