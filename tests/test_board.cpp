@@ -161,14 +161,52 @@ private slots:
         QCOMPARE(FrmFiles::get().FileMode, Int16(0));
     }
 
-    // Red O's on the 30 solution cells, the player's wrong O's purple, nothing else changes.
+    // Next and Exit at the ends of the catalogue: the board stays open up to
+    // puzzle 25; Next there closes it and the menu is back at puzzle 1.
+    void nextAndExitAtTheEnds_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("after"); // puzzle number, negative when the board closed
+        QTest::newRow("Next on 1") << 1 << "CmdNext" << 2;
+        QTest::newRow("Next on 24") << 24 << "CmdNext" << 25;
+        QTest::newRow("Next on 25") << 25 << "CmdNext" << -1;
+        QTest::newRow("Exit on 25") << 25 << "CmdExit" << -25;
+    }
+    void nextAndExitAtTheEnds() {
+        QFETCH(int, from);
+        QFETCH(QString, button);
+        QFETCH(int, after);
+        openBoard(from);
+        play("O,0101");
+        click(button);
+        QCOMPARE(board().isLoaded(), after > 0);
+        QCOMPARE(int(FrmMain::get().PuzzleNumber), std::abs(after));
+        if (after > 0) {
+            expectFreshBoard();
+            QVERIFY(board().caption().contains(QStringLiteral(" - #%1 - ").arg(after)));
+            QCOMPARE(ctl<QPushButton>("CmdIntro")->text(),
+                     QStringLiteral("Problem #%1 &Intro").arg(after));
+        }
+    }
+
+    // Red O's on the 30 solution cells, the player's wrong O's purple, nothing else changes;
+    // with an O on every cell, every block column turns purple but for its answer.
+    void answersOnPuzzleOne_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::newRow("mixed") << "0101,0115,1505,O,0102,0104,0110,0909,0301,E";
+        QString everyCell = QStringLiteral("O");
+        for (int k = 0; k < kCellCount; ++k)
+            everyCell += QLatin1Char(',') + QString::fromStdString(cellName(k)).mid(3);
+        QTest::newRow("every cell O") << everyCell + QStringLiteral(",E");
+    }
     void answersOnPuzzleOne() {
+        QFETCH(QString, clicks);
         const QStringList solution{"0105", "0110", "0115", "0204", "0207", "0213", "0301", "0308",
                                    "0312", "0402", "0406", "0414", "0503", "0509", "0511", "0603",
                                    "0609", "0701", "0708", "0804", "0807", "0902", "0906", "1005",
                                    "1010", "1102", "1204", "1301", "1403", "1505"};
         openBoard(1);
-        play("0101,0115,1505,O,0102,0104,0110,0909,0301,E");
+        play(clicks);
         const auto states = board().board.CellState;
         click("CmdAnswer");
         QVERIFY(board().board.CellState == states);

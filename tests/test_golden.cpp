@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window as the player sees it, compared with the reference pictures in
+// tests/golden, one per window and scale (CTest runs this at scale 1 and 2).
+// ZLP_GOLDEN_WRITE=1 writes the references that differ anew and names them
+// (tools/golden.sh); a failing comparison leaves the shot and a difference
+// picture (differing pixels red) in the build tree.
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "board/frm_logic.h"
+#include "chart/frm_fill_in.h"
+#include "help/frm_instructions.h"
+#include "help/frm_logic_intro.h"
+#include "modal_driver.h"
+#include "saves/frm_files.h"
+#include "ui/controls.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+using namespace zlp;
+
+namespace {
+using Shot = std::function<QImage()>;
+
+QImage shown(ui::FormBase& form) {
+    form.show();
+    QWidget* w = form.window();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w)) qWarning("%s not active", qPrintable(form.name()));
+    return w->grab().toImage();
+}
+
+QWidget* ctl(ui::FormBase& form, const char* name) {
+    QWidget* c = form.control<QWidget>(QLatin1String(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+// The board of puzzle n after clicks: "X", "O", "E" for the tools, cell names otherwise.
+FrmLogic& board(int n, const QString& clicks = {}) {
+    FrmMain::get().PuzzleNumber = Int16(n);
+    FrmLogic& b = FrmLogic::get();
+    b.load();
+    for (const QString& c : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        QTest::mouseClick(c.size() == 1 ? ctl(b, c == "X"   ? "ImgX"
+                                                 : c == "O" ? "ImgO"
+                                                            : "ImgErase")
+                                        : b.cell(*cellIndexFromName("Img" + c.toStdString())),
+                          Qt::LeftButton);
+    return b;
+}
+const QString kMarks = QStringLiteral("0101,0102,0709,1505,O,0103,0104,0301,1204,E,0102,0104");
+
+// The modal window or message box that trigger brings up, grabbed and then closed.
+QImage modal(std::function<bool(QWidget*)> match, std::function<void()> trigger) {
+    QImage image;
+    test::whenModal(match, [&image](QWidget* w) {
+        image = w->grab().toImage();
+        w->close();
+    });
+    trigger();
+    return image;
+}
+QImage messageBox(std::function<void()> trigger) {
+    return modal([](QWidget* w) { return qobject_cast<QMessageBox*>(w); }, std::move(trigger));
+}
+
+// The chooser over a folder of fixed name and content, the same on every machine.
+FrmFiles& chooser(int mode) {
+    const QString dir = QStringLiteral("/tmp/zlp-golden-%1").arg(qApp->devicePixelRatio());
+    QDir().mkpath(dir + QStringLiteral("/Saved boards"));
+    for (const char* name : {"/Conferences.txt", "/townhouses.TXT"}) {
+        QFile f(dir + QLatin1String(name));
+        if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write in %s", qPrintable(dir));
+    }
+    QDir::setCurrent(dir);
+    FrmFiles::get().FileMode = Int16(mode);
+    return FrmFiles::get();
+}
+
+const QList<std::pair<const char*, Shot>>& shots() {
+    static const QList<std::pair<const char*, Shot>> all{
+        {"main-menu", [] { return shown(FrmMain::get()); }},
+        {"board-1-fresh", [] { return shown(board(1)); }},
+        {"board-1-marked", [] { return shown(board(1, kMarks)); }},
+        {"board-1-answers",
+         [] {
+             QTest::mouseClick(ctl(board(1, kMarks), "CmdAnswer"), Qt::LeftButton);
+             return shown(FrmLogic::get());
+         }},
+        {"board-1-cursor",
+         [] {
+             shown(board(1, QStringLiteral("0101")));
+             ctl(FrmLogic::get(), "GridCursor")->setFocus();
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+             return FrmLogic::get().window()->grab().toImage();
+         }},
+        {"board-12-marked", [] { return shown(board(12, kMarks)); }},
+        {"board-25-fresh", [] { return shown(board(25)); }},
+        {"chooser-open", [] { return shown(chooser(1)); }},
+        {"chooser-save",
+         [] {
+             QTest::keyClicks(ctl(chooser(2), "TxtFileName"), QStringLiteral("my board"));
+             return shown(FrmFiles::get());
+         }},
+        {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
+        {"chart-1-notes",
+         [] {
+             FrmMain::get().PuzzleNumber = 1;
+             FrmFillIn& chart = FrmFillIn::get();
+             for (const auto& [box, text] :
+                  {std::pair{"Txt0101", "Chefs?"}, {"Txt0405", "10:00"}, {"Txt0302", "Writers"}})
+                 QTest::keyClicks(ctl(chart, box), QLatin1String(text));
+             return shown(chart);
+         }},
+        {"instructions", [] { return shown(FrmInstructions::get()); }},
+        {"examples-1-2",
+         [] {
+             QWidget* button = ctl(FrmInstructions::get(), "CmdEx1");
+             return modal([](QWidget* w) { return w->objectName() == "FrmExamples"; },
+                          [button] { QTest::mouseClick(button, Qt::LeftButton); });
+         }},
+        {"examples-3",
+         [] {
+             QWidget* button = ctl(FrmInstructions::get(), "CmdEx3");
+             return modal([](QWidget* w) { return w->objectName() == "FrmExamples"; },
+                          [button] { QTest::mouseClick(button, Qt::LeftButton); });
+         }},
+        {"box-picture-missing",
+         [] {
+             QTemporaryDir empty;
+             QDir::setCurrent(empty.path());
+             return messageBox([] { board(1); });
+         }},
+        {"box-no-file-chosen",
+         [] {
+             QWidget* ok = ctl(chooser(1), "OKButton");
+             return messageBox([ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+         }},
+        {"box-replace-file",
+         [] {
+             board(1); // before the chooser moves away from the pictures
+             FrmFiles& files = chooser(2);
+             QTest::keyClicks(ctl(files, "TxtFileName"), QStringLiteral("Conferences"));
+             return messageBox(
+                 [&files] { QTest::mouseClick(ctl(files, "OKButton"), Qt::LeftButton); });
+         }},
+    };
+    return all;
+}
+
+// Channels may differ by this much: blending code differs between processors.
+constexpr int kRounding = 2;
+
+// The pixels of actual that differ from expected by more than rounding, in red; null when none.
+QImage differences(const QImage& actual, const QImage& expected) {
+    QImage diff(actual.size(), QImage::Format_RGB32);
+    diff.fill(Qt::white);
+    bool any = actual.size() != expected.size();
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y), e = expected.valid(x, y) ? expected.pixel(x, y) : ~a;
+            if (std::abs(qRed(a) - qRed(e)) > kRounding ||
+                std::abs(qGreen(a) - qGreen(e)) > kRounding ||
+                std::abs(qBlue(a) - qBlue(e)) > kRounding) {
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+                any = true;
+            }
+        }
+    return any ? diff : QImage();
+}
+} // namespace
+
+class TestGolden : public QObject {
+    Q_OBJECT
+    QString home_;
+
+private slots:
+    void initTestCase() {
+        prepareApplication();
+        QApplication::setCursorFlashTime(0); // a text cursor that blinks would come and go
+        home_ = QDir::currentPath();
+    }
+    void cleanup() {
+        QDir::setCurrent(home_);
+        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::missedModals(), 0);
+    }
+
+    void windows_data() {
+        QTest::addColumn<int>("row");
+        for (int k = 0; k < shots().size(); ++k) QTest::newRow(shots()[k].first) << k;
+    }
+    void windows() {
+        QFETCH(int, row);
+        const QImage actual = shots()[row].second().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!actual.isNull());
+        const QString file = QStringLiteral("%1@%2x.png")
+                                 .arg(QLatin1String(shots()[row].first))
+                                 .arg(qApp->devicePixelRatio());
+        const QString reference = home_ + QStringLiteral("/tests/golden/") + file;
+        const QImage diff =
+            differences(actual, QImage(reference).convertToFormat(QImage::Format_RGB32));
+        if (diff.isNull()) return;
+        if (qEnvironmentVariableIntValue("ZLP_GOLDEN_WRITE")) {
+            QVERIFY(actual.save(reference));
+            std::fprintf(stderr, "changed: tests/golden/%s\n", qPrintable(file));
+            return;
+        }
+        const QDir out(QStringLiteral(ZLP_GOLDEN_OUT));
+        out.mkpath(QStringLiteral("."));
+        actual.save(out.filePath(file));
+        diff.save(out.filePath(QStringLiteral("diff-") + file));
+        QFAIL(qPrintable(QStringLiteral("%1 differs from %2; see %3 and %4")
+                             .arg(file, reference, out.filePath(file),
+                                  out.filePath(QStringLiteral("diff-") + file))));
+    }
+};
+
+QTEST_MAIN(TestGolden)
+#include "test_golden.moc"
