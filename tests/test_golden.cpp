@@ -156,20 +156,19 @@ const QList<std::pair<const char*, Shot>>& shots() {
 // Channels may differ by this much: blending code differs between processors.
 constexpr int kRounding = 2;
 
-// The pixels of actual that differ from expected by more than rounding, in red; null when none.
+// Actual, faded, with the pixels that differ from expected by more than rounding
+// in red; null when there are none.
 QImage differences(const QImage& actual, const QImage& expected) {
     QImage diff(actual.size(), QImage::Format_RGB32);
-    diff.fill(Qt::white);
     bool any = actual.size() != expected.size();
     for (int y = 0; y < actual.height(); ++y)
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb a = actual.pixel(x, y), e = expected.valid(x, y) ? expected.pixel(x, y) : ~a;
-            if (std::abs(qRed(a) - qRed(e)) > kRounding ||
-                std::abs(qGreen(a) - qGreen(e)) > kRounding ||
-                std::abs(qBlue(a) - qBlue(e)) > kRounding) {
-                diff.setPixel(x, y, qRgb(255, 0, 0));
-                any = true;
-            }
+            const bool off = std::abs(qRed(a) - qRed(e)) > kRounding ||
+                             std::abs(qGreen(a) - qGreen(e)) > kRounding ||
+                             std::abs(qBlue(a) - qBlue(e)) > kRounding;
+            any = any || off;
+            diff.setPixel(x, y, off ? qRgb(255, 0, 0) : (a & 0xfefefe) / 2 + 0x7f7f7f);
         }
     return any ? diff : QImage();
 }
