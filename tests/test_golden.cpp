@@ -12,10 +12,7 @@
 #include "help/frm_logic_intro.h"
 #include "modal_driver.h"
 #include "saves/frm_files.h"
-#include "ui/controls.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,134 +21,96 @@
 using namespace zlp;
 
 namespace {
-using Shot = std::function<QImage()>;
-
 QImage shown(ui::FormBase& form) {
     form.show();
-    QWidget* w = form.window();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w)) qWarning("%s not active", qPrintable(form.name()));
-    return w->grab().toImage();
+    form.window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.window()))
+        qWarning("%s not active", qPrintable(form.name()));
+    return form.window()->grab().toImage();
 }
 
-QWidget* ctl(ui::FormBase& form, const char* name) {
-    QWidget* c = form.control<QWidget>(QLatin1String(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
+void click(ui::FormBase& form, const QString& name) {
+    QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
 }
 
-// The board of puzzle n after clicks: "X", "O", "E" for the tools, cell names otherwise.
+// The board of puzzle n after clicks on controls, cells named like "0101".
 FrmLogic& board(int n, const QString& clicks = {}) {
     FrmMain::get().PuzzleNumber = Int16(n);
-    FrmLogic& b = FrmLogic::get();
-    b.load();
     for (const QString& c : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        QTest::mouseClick(c.size() == 1 ? ctl(b, c == "X"   ? "ImgX"
-                                                 : c == "O" ? "ImgO"
-                                                            : "ImgErase")
-                                        : b.cell(*cellIndexFromName("Img" + c.toStdString())),
-                          Qt::LeftButton);
-    return b;
+        click(FrmLogic::get(), c[0].isDigit() ? "Img" + c : c);
+    return FrmLogic::get();
 }
-const QString kMarks = QStringLiteral("0101,0102,0709,1505,O,0103,0104,0301,1204,E,0102,0104");
+const QString kMarks = "0101,0102,0709,1505,ImgO,0103,0104,0301,1204,ImgErase,0102,0104";
 
 // The modal window or message box that trigger brings up, grabbed and then closed.
-QImage modal(std::function<bool(QWidget*)> match, std::function<void()> trigger) {
+QImage popup(std::function<void()> trigger) {
     QImage image;
-    test::whenModal(match, [&image](QWidget* w) {
-        image = w->grab().toImage();
-        w->close();
-    });
+    test::whenModal([](QWidget*) { return true; },
+                    [&image](QWidget* w) {
+                        image = w->grab().toImage();
+                        w->close();
+                    });
     trigger();
     return image;
-}
-QImage messageBox(std::function<void()> trigger) {
-    return modal([](QWidget* w) { return qobject_cast<QMessageBox*>(w); }, std::move(trigger));
 }
 
 // The chooser over a folder of fixed name and content, the same on every machine.
 FrmFiles& chooser(int mode) {
     const QString dir = QStringLiteral("/tmp/zlp-golden-%1").arg(qApp->devicePixelRatio());
     QDir().mkpath(dir + QStringLiteral("/Saved boards"));
-    for (const char* name : {"/Conferences.txt", "/townhouses.TXT"}) {
-        QFile f(dir + QLatin1String(name));
-        if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write in %s", qPrintable(dir));
-    }
+    for (const char* name : {"/Conferences.txt", "/townhouses.TXT"})
+        QFile(dir + QLatin1String(name)).open(QIODevice::WriteOnly);
     QDir::setCurrent(dir);
     FrmFiles::get().FileMode = Int16(mode);
     return FrmFiles::get();
 }
 
-const QList<std::pair<const char*, Shot>>& shots() {
-    static const QList<std::pair<const char*, Shot>> all{
-        {"main-menu", [] { return shown(FrmMain::get()); }},
-        {"board-1-fresh", [] { return shown(board(1)); }},
-        {"board-1-marked", [] { return shown(board(1, kMarks)); }},
-        {"board-1-answers",
-         [] {
-             QTest::mouseClick(ctl(board(1, kMarks), "CmdAnswer"), Qt::LeftButton);
-             return shown(FrmLogic::get());
-         }},
-        {"board-1-cursor",
-         [] {
-             shown(board(1, QStringLiteral("0101")));
-             ctl(FrmLogic::get(), "GridCursor")->setFocus();
-             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-             return FrmLogic::get().window()->grab().toImage();
-         }},
-        {"board-12-marked", [] { return shown(board(12, kMarks)); }},
-        {"board-25-fresh", [] { return shown(board(25)); }},
-        {"chooser-open", [] { return shown(chooser(1)); }},
-        {"chooser-save",
-         [] {
-             QTest::keyClicks(ctl(chooser(2), "TxtFileName"), QStringLiteral("my board"));
-             return shown(FrmFiles::get());
-         }},
-        {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
-        {"chart-1-notes",
-         [] {
-             FrmMain::get().PuzzleNumber = 1;
-             FrmFillIn& chart = FrmFillIn::get();
-             for (const auto& [box, text] :
-                  {std::pair{"Txt0101", "Chefs?"}, {"Txt0405", "10:00"}, {"Txt0302", "Writers"}})
-                 QTest::keyClicks(ctl(chart, box), QLatin1String(text));
-             return shown(chart);
-         }},
-        {"instructions", [] { return shown(FrmInstructions::get()); }},
-        {"examples-1-2",
-         [] {
-             QWidget* button = ctl(FrmInstructions::get(), "CmdEx1");
-             return modal([](QWidget* w) { return w->objectName() == "FrmExamples"; },
-                          [button] { QTest::mouseClick(button, Qt::LeftButton); });
-         }},
-        {"examples-3",
-         [] {
-             QWidget* button = ctl(FrmInstructions::get(), "CmdEx3");
-             return modal([](QWidget* w) { return w->objectName() == "FrmExamples"; },
-                          [button] { QTest::mouseClick(button, Qt::LeftButton); });
-         }},
-        {"box-picture-missing",
-         [] {
-             QTemporaryDir empty;
-             QDir::setCurrent(empty.path());
-             return messageBox([] { board(1); });
-         }},
-        {"box-no-file-chosen",
-         [] {
-             QWidget* ok = ctl(chooser(1), "OKButton");
-             return messageBox([ok] { QTest::mouseClick(ok, Qt::LeftButton); });
-         }},
-        {"box-replace-file",
-         [] {
-             board(1); // before the chooser moves away from the pictures
-             FrmFiles& files = chooser(2);
-             QTest::keyClicks(ctl(files, "TxtFileName"), QStringLiteral("Conferences"));
-             return messageBox(
-                 [&files] { QTest::mouseClick(ctl(files, "OKButton"), Qt::LeftButton); });
-         }},
-    };
-    return all;
-}
+const std::map<QString, std::function<QImage()>> kShots{
+    {"main-menu", [] { return shown(FrmMain::get()); }},
+    {"board-1-fresh", [] { return shown(board(1)); }},
+    {"board-1-marked", [] { return shown(board(1, kMarks)); }},
+    {"board-1-answers", [] { return shown(board(1, kMarks + ",CmdAnswer")); }},
+    {"board-1-cursor",
+     [] {
+         shown(board(1, "0101"));
+         FrmLogic::get().control<QWidget>("GridCursor")->setFocus();
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+         return FrmLogic::get().window()->grab().toImage();
+     }},
+    {"board-12-marked", [] { return shown(board(12, kMarks)); }},
+    {"board-25-fresh", [] { return shown(board(25)); }},
+    {"chooser-open", [] { return shown(chooser(1)); }},
+    {"chooser-save",
+     [] {
+         QTest::keyClicks(chooser(2).control<QWidget>("TxtFileName"), "my board");
+         return shown(FrmFiles::get());
+     }},
+    {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
+    {"chart-1-notes",
+     [] {
+         FrmMain::get().PuzzleNumber = 1;
+         for (const char* text : {"Txt0101=Chefs?", "Txt0405=10:00", "Txt0302=Writers"})
+             QTest::keyClicks(FrmFillIn::get().control<QWidget>(QString(text).section('=', 0, 0)),
+                              QString(text).section('=', 1));
+         return shown(FrmFillIn::get());
+     }},
+    {"instructions", [] { return shown(FrmInstructions::get()); }},
+    {"examples-1-2", [] { return popup([] { click(FrmInstructions::get(), "CmdEx1"); }); }},
+    {"examples-3", [] { return popup([] { click(FrmInstructions::get(), "CmdEx3"); }); }},
+    {"box-picture-missing",
+     [] {
+         QTemporaryDir empty;
+         QDir::setCurrent(empty.path());
+         return popup([] { board(1).load(); });
+     }},
+    {"box-no-file-chosen", [] { return popup([] { click(chooser(1), "OKButton"); }); }},
+    {"box-replace-file",
+     [] {
+         board(1).load(); // before the chooser moves away from the pictures
+         QTest::keyClicks(chooser(2).control<QWidget>("TxtFileName"), "Conferences");
+         return popup([] { click(FrmFiles::get(), "OKButton"); });
+     }},
+};
 
 // Channels may differ by this much: blending code differs between processors.
 constexpr int kRounding = 2;
@@ -192,16 +151,14 @@ private slots:
     }
 
     void windows_data() {
-        QTest::addColumn<int>("row");
-        for (int k = 0; k < shots().size(); ++k) QTest::newRow(shots()[k].first) << k;
+        QTest::addColumn<QString>("name");
+        for (const auto& [name, shot] : kShots) QTest::newRow(qPrintable(name)) << name;
     }
     void windows() {
-        QFETCH(int, row);
-        const QImage actual = shots()[row].second().convertToFormat(QImage::Format_RGB32);
+        QFETCH(QString, name);
+        const QImage actual = kShots.at(name)().convertToFormat(QImage::Format_RGB32);
         QVERIFY(!actual.isNull());
-        const QString file = QStringLiteral("%1@%2x.png")
-                                 .arg(QLatin1String(shots()[row].first))
-                                 .arg(qApp->devicePixelRatio());
+        const QString file = QStringLiteral("%1@%2x.png").arg(name).arg(qApp->devicePixelRatio());
         const QString reference = home_ + QStringLiteral("/tests/golden/") + file;
         const QImage diff =
             differences(actual, QImage(reference).convertToFormat(QImage::Format_RGB32));
