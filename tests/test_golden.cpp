@@ -19,23 +19,34 @@
 using namespace zlp;
 
 namespace {
-QImage shown(ui::FormBase& form) {
-    form.show();
-    form.window()->activateWindow();
-    (void)QTest::qWaitForWindowActive(form.window()); // the focus marks show only when active
-    return form.window()->grab().toImage();
-}
-
 void click(ui::FormBase& form, const QString& name) {
     QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
 }
 
-// The board of puzzle n after clicks on controls, cells named like "0101".
-FrmLogic& board(int n, const QString& clicks = {}) {
+// What the screen holds of the window after act ran with the window shown: a
+// change that never repaints its control goes unseen, as it would by the player.
+QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
+    form.show();
+    QWidget* w = form.window();
+    w->activateWindow();
+    (void)QTest::qWaitForWindowActive(w); // the focus marks show only when active
+    if (act) act();
+    QCoreApplication::processEvents();
+    // The offscreen screen keeps whole device pixels only at scale 1.
+    if (qApp->devicePixelRatio() > 1) return w->grab().toImage();
+    return w->screen()->grabWindow(w->winId()).toImage();
+}
+
+FrmLogic& puzzle(int n) {
     FrmMain::get().PuzzleNumber = Int16(n);
-    for (const QString& c : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        click(FrmLogic::get(), c[0].isDigit() ? "Img" + c : c);
     return FrmLogic::get();
+}
+// The board of puzzle n after clicks on controls, cells named like "0101".
+QImage board(int n, const QString& clicks = {}) {
+    return shown(puzzle(n), [clicks] {
+        for (const QString& c : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            click(FrmLogic::get(), c[0].isDigit() ? "Img" + c : c);
+    });
 }
 const QString kMarks = "0101,0102,0709,1505,ImgO,0103,0104,0301,1204,ImgErase,0102,0104";
 
@@ -64,31 +75,34 @@ FrmFiles& chooser(int mode) {
 
 const std::map<QString, std::function<QImage()>> kShots{
     {"main-menu", [] { return shown(FrmMain::get()); }},
-    {"board-1-fresh", [] { return shown(board(1)); }},
-    {"board-1-marked", [] { return shown(board(1, kMarks)); }},
-    {"board-1-answers", [] { return shown(board(1, kMarks + ",CmdAnswer")); }},
+    {"board-1-fresh", [] { return board(1); }},
+    {"board-1-marked", [] { return board(1, kMarks); }},
+    {"board-1-answers", [] { return board(1, kMarks + ",CmdAnswer"); }},
     {"board-1-cursor",
      [] {
-         shown(board(1, "0101"));
-         FrmLogic::get().control<QWidget>("GridCursor")->setFocus();
-         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-         return FrmLogic::get().window()->grab().toImage();
+         return shown(puzzle(1), [] {
+             FrmLogic::get().control<QWidget>("GridCursor")->setFocus();
+             for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Down})
+                 QTest::keyClick(QApplication::focusWidget(), key);
+         });
      }},
-    {"board-12-marked", [] { return shown(board(12, kMarks)); }},
-    {"board-25-fresh", [] { return shown(board(25)); }},
+    {"board-12-marked", [] { return board(12, kMarks); }},
+    {"board-25-fresh", [] { return board(25); }},
     {"chooser-open", [] { return shown(chooser(1)); }},
     {"chooser-save",
      [] {
-         QTest::keyClicks(chooser(2).control<QWidget>("TxtFileName"), "my board");
-         return shown(FrmFiles::get());
+         return shown(chooser(2), [] {
+             QTest::keyClicks(FrmFiles::get().control<QWidget>("TxtFileName"), "my board");
+         });
      }},
     {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
     {"chart-1-notes",
      [] {
          FrmMain::get().PuzzleNumber = 1;
-         QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0101"), "Chefs?");
-         QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0405"), "10:00");
-         return shown(FrmFillIn::get());
+         return shown(FrmFillIn::get(), [] {
+             QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0101"), "Chefs?");
+             QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0405"), "10:00");
+         });
      }},
     {"instructions", [] { return shown(FrmInstructions::get()); }},
     {"examples-1-2", [] { return popup([] { click(FrmInstructions::get(), "CmdEx1"); }); }},
@@ -97,12 +111,12 @@ const std::map<QString, std::function<QImage()>> kShots{
      [] {
          QTemporaryDir empty;
          QDir::setCurrent(empty.path());
-         return popup([] { board(1).load(); });
+         return popup([] { puzzle(1).load(); });
      }},
     {"box-no-file-chosen", [] { return popup([] { click(chooser(1), "OKButton"); }); }},
     {"box-replace-file",
      [] {
-         board(1).load(); // before the chooser moves away from the pictures
+         puzzle(1).load(); // before the chooser moves away from the pictures
          QTest::keyClicks(chooser(2).control<QWidget>("TxtFileName"), "Conferences");
          return popup([] { click(FrmFiles::get(), "OKButton"); });
      }},
