@@ -23,6 +23,26 @@ void click(ui::FormBase& form, const QString& name) {
     QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
 }
 
+// Channels may differ by this much: blending code differs between processors.
+constexpr int kRounding = 2;
+
+// Actual, faded, with the pixels that differ from expected by more than rounding
+// in red; null when there are none.
+QImage differences(const QImage& actual, const QImage& expected) {
+    QImage diff(actual.size(), QImage::Format_RGB32);
+    bool any = actual.size() != expected.size();
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y), e = expected.valid(x, y) ? expected.pixel(x, y) : ~a;
+            bool off = false;
+            for (int at : {0, 8, 16})
+                off |= std::abs(int(a >> at & 255) - int(e >> at & 255)) > kRounding;
+            any |= off;
+            diff.setPixel(x, y, off ? qRgb(255, 0, 0) : (a & 0xfefefe) / 2 + 0x7f7f7f);
+        }
+    return any ? diff : QImage();
+}
+
 // What the screen holds of the window after act ran with the window shown: a
 // change that never repaints its control goes unseen, as it would by the player.
 QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
@@ -31,10 +51,13 @@ QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
     w->activateWindow();
     (void)QTest::qWaitForWindowActive(w); // the focus marks show only when active
     if (act) act();
-    QCoreApplication::processEvents();
-    // The offscreen screen keeps whole device pixels only at scale 1.
-    if (qApp->devicePixelRatio() > 1) return w->grab().toImage();
-    return w->screen()->grabWindow(w->winId()).toImage();
+    const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (qApp->devicePixelRatio() > 1) return drawn; // the screen keeps whole pixels only at 1
+    QImage seen;                                    // repainting may lag behind on a busy machine
+    for (int wait = 0; wait < 50; QTest::qWait(20), ++wait)
+        if (differences(seen = w->screen()->grabWindow(w->winId()).toImage(), drawn).isNull())
+            break;
+    return seen;
 }
 
 FrmLogic& puzzle(int n) {
@@ -122,25 +145,6 @@ const std::map<QString, std::function<QImage()>> kShots{
      }},
 };
 
-// Channels may differ by this much: blending code differs between processors.
-constexpr int kRounding = 2;
-
-// Actual, faded, with the pixels that differ from expected by more than rounding
-// in red; null when there are none.
-QImage differences(const QImage& actual, const QImage& expected) {
-    QImage diff(actual.size(), QImage::Format_RGB32);
-    bool any = actual.size() != expected.size();
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x) {
-            const QRgb a = actual.pixel(x, y), e = expected.valid(x, y) ? expected.pixel(x, y) : ~a;
-            bool off = false;
-            for (int at : {0, 8, 16})
-                off |= std::abs(int(a >> at & 255) - int(e >> at & 255)) > kRounding;
-            any |= off;
-            diff.setPixel(x, y, off ? qRgb(255, 0, 0) : (a & 0xfefefe) / 2 + 0x7f7f7f);
-        }
-    return any ? diff : QImage();
-}
 } // namespace
 
 class TestGolden : public QObject {
