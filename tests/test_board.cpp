@@ -161,10 +161,8 @@ private slots:
     // Next and Exit at the ends of the catalogue: the board stays open up to puzzle 25
     // and starts afresh; Next there closes it with the menu back at puzzle 1.
     void nextAndExitAtTheEnds() {
-        for (const auto& [from, button, after] : {std::tuple{1, "CmdNext", 2},
-                                                  {24, "CmdNext", 25},
-                                                  {25, "CmdNext", -1},
-                                                  {25, "CmdExit", -25}}) {
+        for (const auto& [from, button, after] :
+             {std::tuple{24, "CmdNext", 25}, {25, "CmdNext", -1}, {25, "CmdExit", -25}}) {
             board().unload();
             openBoard(from);
             play("O,0101");

@@ -13,7 +13,6 @@
 #include "modal_driver.h"
 #include "saves/frm_files.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zlp;
@@ -58,6 +57,11 @@ QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
         if (differences(seen = w->screen()->grabWindow(w->winId()).toImage(), drawn).isNull())
             break;
     return seen;
+}
+
+// Types text where the focus is.
+std::function<void()> typed(const char* text) {
+    return [text] { QTest::keyClicks(QApplication::focusWidget(), QLatin1String(text)); };
 }
 
 FrmLogic& puzzle(int n) {
@@ -112,30 +116,24 @@ const std::map<QString, std::function<QImage()>> kShots{
     {"board-12-marked", [] { return board(12, kMarks); }},
     {"board-25-fresh", [] { return board(25); }},
     {"chooser-open", [] { return shown(chooser(1)); }},
-    {"chooser-save",
-     [] {
-         return shown(chooser(2), [] {
-             QTest::keyClicks(FrmFiles::get().control<QWidget>("TxtFileName"), "my board");
-         });
-     }},
+    {"chooser-save", [] { return shown(chooser(2), typed("my board")); }},
     {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
     {"chart-1-notes",
      [] {
          FrmMain::get().PuzzleNumber = 1;
          return shown(FrmFillIn::get(), [] {
-             QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0101"), "Chefs?");
-             QTest::keyClicks(FrmFillIn::get().control<QWidget>("Txt0405"), "10:00");
+             for (const char* text : {"Chefs?", "\t", "Writers"}) typed(text)();
          });
      }},
     {"instructions", [] { return shown(FrmInstructions::get()); }},
-    {"examples-1-2", [] { return popup([] { click(FrmInstructions::get(), "CmdEx1"); }); }},
+    {"examples-1-2", // after example 3, which must not stay
+     [] {
+         popup([] { click(FrmInstructions::get(), "CmdEx3"); });
+         return popup([] { click(FrmInstructions::get(), "CmdEx1"); });
+     }},
     {"examples-3", [] { return popup([] { click(FrmInstructions::get(), "CmdEx3"); }); }},
     {"box-picture-missing",
-     [] {
-         QTemporaryDir empty;
-         QDir::setCurrent(empty.path());
-         return popup([] { puzzle(1).load(); });
-     }},
+     [] { return popup([] { chooser(0), puzzle(1).load(); }); }}, // no pictures there
     {"box-no-file-chosen", [] { return popup([] { click(chooser(1), "OKButton"); }); }},
     {"box-replace-file",
      [] {
