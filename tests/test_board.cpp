@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(board().caption(), QStringLiteral("Zentara's Logic Problems - #1 - Conferences"));
         QCOMPARE(ctl<QPushButton>("CmdIntro")->text(), QStringLiteral("Problem #1 &Intro"));
         QCOMPARE(ctl<QLabel>("LblS15")->text(), QStringLiteral("Chefs")); // category 3 last
+        QVERIFY(!ctl<QLabel>("LblClues")->wordWrap()); // the clues keep their own line breaks
     }
 
     void toolsAndCells_data() {
