@@ -25,7 +25,8 @@ private slots:
         for (const char* bad : {"Img0611", "Img1106", "Img01a1", "Img010", "Pic0101"})
             QCOMPARE(cellIndexFromName(bad), std::nullopt);
         const int corners[6][2] = {{1, 1}, {6, 1}, {11, 1}, {1, 6}, {6, 6}, {1, 11}};
-        for (int b = 0; b < 6; ++b) QCOMPARE(blockOf(corners[b][0] + 4, corners[b][1] + 4), b + 1);
+        for (int b = 0; b < 6; ++b) // a block runs from its corner four cells on
+            for (int d : {0, 4}) QCOMPARE(blockOf(corners[b][0] + d, corners[b][1] + d), b + 1);
     }
 
     // Every pair of items of two categories meets in exactly one cell.

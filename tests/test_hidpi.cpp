@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// At two device pixels to a pixel every picture has a twin twice the size, shown
-// in the same room; and windows carry the names the desktop entry matches.
+// At two device pixels to a pixel every picture has a twin twice the size (test_golden
+// shows them in their room); and windows carry the names the desktop entry matches.
 #include "app/app.h"
-#include "app/frm_main.h"
-#include "board/frm_logic.h"
-#include "ui/controls.h"
-#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -59,18 +55,6 @@ private slots:
         white.fill(Qt::white);
         const double apart = meanDifference(a, b), ink = meanDifference(a, white);
         QVERIFY2(apart <= 0.8 * ink, qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(ink)));
-    }
-
-    // Twins take the plain picture's room.
-    void picturesKeepTheirSizeInPixels() {
-        FrmMain::get().PuzzleNumber = 1;
-        FrmLogic& board = FrmLogic::get();
-        QCOMPARE(board.cell(0)->picture().devicePixelRatio(), 2.0);
-        QCOMPARE(board.cell(0)->size(), QSize(23, 23));
-        QCOMPARE(board.image(QStringLiteral("ImgTop"))->picture().devicePixelRatio(), 2.0);
-        FrmLogic::release();
-        FrmMain::release();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The desktop matches windows to the entry by its file name and, on X11,

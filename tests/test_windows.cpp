@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(FrmMain::get().PuzzleNumber, Int16(0));
     }
 
-    // Three columns of buttons inside the window, none over another, in tab order.
+    // The menu's buttons in tab order (where they stand is in test_golden).
     void mainMenu() {
         QWidget* w = FrmMain::get().window();
         QCOMPARE(w->pos(), QPoint(10, 10));
@@ -94,13 +94,6 @@ private slots:
             order << QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0'));
         order << QStringLiteral("CmdOpenSaved") << QStringLiteral("CmdExit");
         QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
-        QList<QRect> taken;
-        for (const QString& name : order) {
-            const QRect r = child(w, name)->geometry();
-            QVERIFY2(w->rect().contains(r), qPrintable(name));
-            for (const QRect& other : taken) QVERIFY2(!other.intersects(r), qPrintable(name));
-            taken << r;
-        }
     }
 
     // Hide (button or Escape) keeps the entries, Enter does nothing, the close box unloads.
@@ -145,9 +138,8 @@ private slots:
         }
     }
 
-    // Each column of boxes stands under its heading and is drawn above the
-    // frame; Tab runs along the rows.
-    void chartHeadingsAndBoxes() {
+    // Tab runs along the chart's rows (how it looks is in test_golden).
+    void chartTabOrder() {
         FrmMain::get().PuzzleNumber = 2;
         QWidget* w = FrmFillIn::get().window();
         QStringList order;
@@ -155,26 +147,17 @@ private slots:
             for (int c = 1; c <= 4; ++c) order << FrmFillIn::boxName(c, r);
         order << QStringLiteral("CmdHide");
         QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
-        for (int c = 1; c <= 4; ++c) {
-            auto* heading = child(w, QStringLiteral("Lbl%1").arg(c));
-            auto* box = child(w, FrmFillIn::boxName(c, 3));
-            QCOMPARE(box->x(), heading->mapTo(w, QPoint(0, 0)).x());
-            QCOMPARE(w->childAt(box->geometry().center()), box);
-        }
     }
 
-    // The introduction of the puzzle of the moment, its Close button over the text.
+    // The introduction of the puzzle of the moment.
     void introduction() {
         QString caption, text;
-        bool closeOnTop = false;
         showing(FrmLogicIntro::get(), 1, [&](QWidget* w) {
             caption = w->windowTitle();
             text = child<QLabel>(w, "Label1")->text();
-            auto* close = child(w, "CmdClose");
-            closeOnTop = w->childAt(close->geometry().center()) == close;
             click(w, "CmdClose");
         });
-        QVERIFY(!FrmLogicIntro::get().isLoaded() && closeOnTop);
+        QVERIFY(!FrmLogicIntro::get().isLoaded());
         QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #1 - Conferences"));
         QVERIFY(text.startsWith('\n') &&
                 text.contains(QStringLiteral("on which\nfloor (1st, 2nd")));
@@ -190,32 +173,20 @@ private slots:
         QCOMPARE(text.count(QLatin1Char('\n')), 15);
     }
 
-    // Shown at the top left from the menu, editable; example 3 alone, then the design views.
+    // Shown at the top left from the menu, editable, and the examples from there too.
     void instructionsAndExamples() {
         QString shown;
-        QPoint at;
-        QStringList third, design;
-        auto visible = [](QWidget* w) {
-            QStringList names{w->windowTitle()};
-            for (const char* name : {"PicEx1", "PicEx2", "PicEx3", "Label3"})
-                if (child(w, name)->isVisible()) names << QString::fromLatin1(name);
-            return names;
-        };
+        QPoint at, examplesAt{-1, -1};
         whenModal(QStringLiteral("FrmInstructions"), [&](QWidget* w) {
             auto* box = child<QPlainTextEdit>(w, "txtInstructions");
             shown = box->toPlainText();
             at = w->pos();
             QTest::keyClicks(box, QStringLiteral("scribbled"));
             whenModal(QStringLiteral("FrmExamples"), [&](QWidget* e) {
-                third = visible(e) << QString::number(e->x() + e->y());
+                examplesAt = e->pos();
                 click(e, "CmdClose");
             });
             click(w, "CmdEx3");
-            whenModal(QStringLiteral("FrmExamples"), [&](QWidget* e) {
-                design = visible(e);
-                e->close();
-            });
-            click(w, "CmdEx1");
             click(w, "CmdExit");
         });
         click(FrmMain::get().window(), "CmdInstructions");
@@ -223,8 +194,7 @@ private slots:
         QCOMPARE(shown, FrmInstructions::instructionText().replace(QStringLiteral("\r\n"),
                                                                    QStringLiteral("\n")));
         QCOMPARE(at, QPoint(0, 0));
-        QCOMPARE(third, (QStringList{"Examples", "PicEx3", "Label3", "0"}));
-        QCOMPARE(design, (QStringList{"Examples", "PicEx1", "PicEx2"}));
+        QCOMPARE(examplesAt, QPoint(0, 0)); // which pictures it shows is in test_golden
     }
 
     // Last: Exit, or the menu's close box, ends the application, after which no modal window shows.
