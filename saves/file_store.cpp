@@ -7,7 +7,6 @@
 #include <ext/stdio_filebuf.h>
 #include <istream>
 #include <random>
-#include <sstream>
 #include <utility>
 
 #include <dirent.h>
@@ -90,11 +89,6 @@ bool isRegular(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool isBoard(const std::string& bytes) {
-    std::istringstream in(bytes);
-    return readSavedBoard(in).outcome == ReadOutcome::Board;
-}
-
 // The new file beside target, named short and hidden so that any length of
 // target's name works and a file left by a killed save is never listed.
 // Returns errno of the failed create, 0 on success or another failure.
@@ -129,7 +123,6 @@ bool replaceInPlace(int fd, const struct stat& st, std::string_view text) {
     const auto old = readStart(fd, kMaxKeptBytes);
     if (!old || old->size() > kMaxKeptBytes) return false;
     std::string out(text);
-    if (out.size() + 1 == old->size() && isBoard(*old)) out.insert(0, 1, '0');
     auto putBack = [&] {
         writeAt(fd, *old, 0);
         ::ftruncate(fd, off_t(old->size()));

@@ -26,10 +26,9 @@ ReadResult readBoardFile(const std::string& path);
 // its name once it is written and synced. Where that folder takes no new file
 // but the file itself may be written, the file is rewritten in place by a
 // single write at its start, which a killed process either made whole or not
-// at all; a board one byte longer than the new one is overwritten by the new
-// board with a leading zero on its puzzle number, so its length never
-// changes and it reads as the new board at every moment. Only a file longer
-// than that, which is no board, is cut to the new board in a second step.
+// at all. A longer file is then cut to the new board in a second step; a kill
+// between the two leaves the whole new board and the old file's tail after
+// it. The board's own format allows no padding that would spare that step.
 bool replaceFile(const std::string& path, std::string_view text);
 
 // One entry of a folder, its name as the bytes on disk.
