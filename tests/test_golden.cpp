@@ -78,6 +78,7 @@ QImage popup(std::function<void()> trigger) {
     QImage image;
     test::whenModal([](QWidget*) { return true; },
                     [&image](QWidget* w) {
+                        (void)QTest::qWaitForWindowActive(w); // as shown() waits
                         image = w->grab().toImage();
                         w->close();
                     });
