@@ -4,9 +4,12 @@
 // active modal one (the test itself is blocked inside its exec()).
 #pragma once
 
+#include "app/frm_main.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -54,6 +57,17 @@ inline void whenModal(const QString& name, std::function<void(QWidget*)> act,
 inline void whenMessageBox(std::function<void(QMessageBox*)> act, int timeoutMs = 5000) {
     whenModal([](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
               [act](QWidget* w) { act(qobject_cast<QMessageBox*>(w)); }, timeoutMs);
+}
+
+// Releases every window in the order Exit does; returns the actions whose window never came.
+inline int releaseAll() {
+    for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return missedModals();
+}
+
+inline void click(ui::FormBase& form, const QString& name) {
+    QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
 }
 
 } // namespace zlp::test

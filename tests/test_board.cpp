@@ -3,9 +3,6 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
-#include "catalogue/catalogue.h"
-#include "chart/frm_fill_in.h"
-#include "help/frm_logic_intro.h"
 #include "saves_driver.h"
 #include "ui/controls.h"
 
@@ -16,7 +13,6 @@
 
 using namespace zlp;
 using zlp::test::MessageBoxes;
-using zlp::ui::ImageControl;
 
 namespace {
 
@@ -85,9 +81,7 @@ private slots:
 
     void cleanup() {
         QDir::setCurrent(home_);
-        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(test::missedModals(), 0);
+        QCOMPARE(test::releaseAll(), 0);
     }
 
     // A board left marked, with the O tool, comes back blank with the X tool.
@@ -101,7 +95,6 @@ private slots:
         QCOMPARE(board().window()->pos(), QPoint(0, 0));
         QCOMPARE(board().caption(), QStringLiteral("Zentara's Logic Problems - #1 - Conferences"));
         QCOMPARE(ctl<QPushButton>("CmdIntro")->text(), QStringLiteral("Problem #1 &Intro"));
-        QCOMPARE(ctl<QLabel>("LblS15")->text(), QStringLiteral("Chefs")); // category 3 last
         QVERIFY(!ctl<QLabel>("LblClues")->wordWrap()); // the clues keep their own line breaks
     }
 
@@ -213,9 +206,8 @@ private slots:
         QCOMPARE(frame->childAt(96, 90), board().cell(indexOf("0201")));
     }
 
-    // Reopening: the board loads with FileMode 1 and replays the saved values;
-    // the next set-up blanks the grid again. 0, 1, 2 set the cell whatever the
-    // tool (2 hands it back to X); others leave the cell as it was.
+    // Reopening: the board loads with FileMode 1 and replays the saved values (those
+    // outside 0 to 2 in test_save_faults); the next set-up blanks the grid again.
     void replayWhenTheBoardLoads() {
         FrmFiles& files = FrmFiles::get();
         files.SavedCell.fill(0);
@@ -230,16 +222,6 @@ private slots:
         }
         click("CmdNext");
         expectFreshBoard();
-        play("X,0101,0103,O");
-        files.FileMode = 1;
-        for (const auto& [k, value] : {std::pair{0, 7LL}, {2, -4LL}, {3, 2LL}}) {
-            files.SavedCell[std::size_t(k)] = value;
-            board().ImgCell_Click(k);
-        }
-        QCOMPARE(board().board.state(0), kStateX);
-        QCOMPARE(board().board.state(2), kStateX);
-        QCOMPARE(board().board.state(3), kStateBlank);
-        QCOMPARE(shownBorders(), QStringLiteral("100"));
     }
 
     // Without the pictures every step still runs; the player is told once per
@@ -251,10 +233,7 @@ private slots:
         FrmFiles::get().SavedCell.fill(2);
         FrmFiles::get().FileMode = 1; // reopening a blank board reads the blank file 150 times
         openBoard(1);
-        QCOMPARE(boxes.texts.size(), 1);
-        for (const char* file :
-             {"ZLP-Images\\blank.gif", "ZLP-Images\\magglass.gif", "ZLP-Images\\Puz01.gif"})
-            QVERIFY2(boxes.texts[0].count(QLatin1String(file)) == 1, file);
+        QCOMPARE(boxes.texts.size(), 1); // which files it names is in test_golden
         QVERIFY(board().image("ImgTop")->picture().isNull());
         expectFreshBoard();
         QCOMPARE(board().cellShows(0), Picture::None);

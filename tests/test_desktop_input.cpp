@@ -26,10 +26,7 @@ class TestDesktopInput : public QObject {
 
 private slots:
     void initTestCase() { prepareApplication(); }
-    void cleanup() {
-        for (const char* name : {"FrmInstructions", "FrmFiles", "FrmFillIn", "FrmLogic", "FrmMain"})
-            ui::FormBase::releaseByName(QLatin1String(name));
-    }
+    void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
     void doubleClickIsOneClick() {
         FrmLogic& board = FrmLogic::get();
@@ -45,7 +42,6 @@ private slots:
     void firstFocusTabEnterAndArrows() {
         QTemporaryDir dir;
         for (auto name : {"a.txt", "b.txt"}) QFile(dir.filePath(name)).open(QFile::WriteOnly);
-        QCOMPARE(shown(FrmMain::get()), QStringLiteral("CmdInstructions"));
         QCOMPARE(shown(FrmInstructions::get()), QStringLiteral("CmdExit"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -54,11 +50,8 @@ private slots:
         QTest::keyClick(FrmFillIn::get().control<QWidget>(QStringLiteral("CmdHide")), Qt::Key_Enter,
                         Qt::KeypadModifier);
         QVERIFY(!FrmFillIn::get().window()->isVisible());
-        for (auto [mode, first] : {std::pair{1, "OKButton"}, {2, "TxtFileName"}}) {
-            FrmFiles::get().unload();
-            FrmFiles::get().FileMode = static_cast<Int16>(mode);
-            QCOMPARE(shown(FrmFiles::get()), QLatin1String(first));
-        }
+        FrmFiles::get().FileMode = 1;
+        QCOMPARE(shown(FrmFiles::get()), QStringLiteral("OKButton"));
         QVERIFY(test::openDirectory(FrmFiles::get().window(), dir.path()));
         auto* files = FrmFiles::get().control<QWidget>(QStringLiteral("filList"));
         files->setFocus(Qt::TabFocusReason);
@@ -69,15 +62,9 @@ private slots:
         }
     }
 
-    void menuFacesAndWindowTies() { // flat in a 3-D edge; tied to the window under it
+    // Each window tied to the one under it (how the menu's faces look is in test_golden).
+    void windowTies() {
         shown(FrmMain::get());
-        const QImage menu = FrmMain::get().window()->grab().toImage();
-        for (const char* name : {"CmdInstructions", "CmdOpenSaved"}) {
-            const QRect r = FrmMain::get().control<QWidget>(QLatin1String(name))->geometry();
-            QCOMPARE(menu.pixelColor(r.left() + 6, r.center().y()),
-                     QColor(Qt::yellow)); // inside the dots
-            QCOMPARE(menu.pixelColor(r.bottomRight()), QColor(Qt::black));
-        }
         bool boardTied = false, chooserTied = false;
         test::onWindow("FrmLogic", [&](QWidget* board) {
             boardTied =

@@ -7,21 +7,13 @@
 #include "saves_driver.h"
 #include "ui/controls.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QStorageInfo>
 #include <QTemporaryDir>
 
 using namespace zlp;
 using namespace zlp::test;
 
 namespace {
-// The drive of a directory; the root where the mount table cannot tell.
-QString driveOf(const QString& dir) {
-    const QStorageInfo info(dir);
-    return info.isValid() && !info.rootPath().isEmpty() ? info.rootPath() : QStringLiteral("/");
-}
-
 // Shows the chooser in that mode and runs act on it once it is up.
 void runChooser(Int16 mode, std::function<void(QWidget*)> act) {
     FrmFiles::get().FileMode = mode;
@@ -60,11 +52,7 @@ class TestFileChooser : public QObject {
 private slots:
     void initTestCase() { prepareApplication(); }
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
-    void cleanup() {
-        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(missedModals(), 0);
-    }
+    void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
     // Each mode has its caption and controls; Cancel and the close box end it
     // and leave the file picked alone.
@@ -79,7 +67,6 @@ private slots:
                 QCOMPARE(w->minimumSize(), w->maximumSize());
                 for (const char* name : {"OKButton", "CancelButton"})
                     QVERIFY(!w->findChild<QPushButton*>(name)->autoDefault());
-                QCOMPARE(FrmFiles::get().shownDirectory(), QDir::currentPath());
                 QVERIFY(openDirectory(w, dir_->path()) && pickFile(w, "game.txt"));
                 run % 2 ? void(w->close()) : pressButton(w, "CancelButton");
             });
@@ -109,9 +96,7 @@ private slots:
             QDir d(dir_->path());
             do expected.prepend(d.absolutePath());
             while (d.cdUp());
-            QCOMPARE(shown, expected);
-            QCOMPARE(w->findChild<QComboBox*>("drvList")->currentData().toString(),
-                     driveOf(dir_->path()));
+            QCOMPARE(shown, expected); // the drive list as shown is in test_golden
             pressButton(w, "CancelButton");
         });
         QVERIFY(FrmFiles::FileExists(at("locked.txt")));
@@ -161,10 +146,7 @@ private slots:
                     QVERIFY(pickFile(w, c.pick) && w->findChild<QLabel*>("LblEnding")->isHidden());
                 if (c.typed) typeName(w, c.typed);
                 if (c.answer != QMessageBox::NoButton)
-                    onMessageBox([&](QMessageBox* box) {
-                        QCOMPARE(box->text(),
-                                 QStringLiteral("The file old.txt already exists.  "
-                                                "Choose OK to replace file, Cancel to stop."));
+                    onMessageBox([&](QMessageBox* box) { // its text is in test_golden
                         QCOMPARE(box->windowTitle(),
                                  QStringLiteral("Zentara's Logic Problems - File Message"));
                         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));

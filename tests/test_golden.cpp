@@ -17,11 +17,9 @@
 
 using namespace zlp;
 
-namespace {
-void click(ui::FormBase& form, const QString& name) {
-    QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
-}
+using zlp::test::click;
 
+namespace {
 // Actual, faded, with the pixels that differ from expected in red; null when there are
 // none. A channel may be 2 levels off: blending code differs between processors.
 QImage differences(const QImage& actual, const QImage& expected) {
@@ -78,7 +76,7 @@ QImage popup(std::function<void()> trigger) {
     QImage image;
     test::whenModal([](QWidget*) { return true; },
                     [&image](QWidget* w) {
-                        (void)QTest::qWaitForWindowActive(w); // as shown() waits
+                        (void)QTest::qWaitForWindowActive(w); // for its focus marks
                         image = w->grab().toImage();
                         w->close();
                     });
@@ -154,9 +152,7 @@ private slots:
     }
     void cleanup() {
         QDir::setCurrent(home_);
-        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(test::missedModals(), 0);
+        QCOMPARE(test::releaseAll(), 0);
     }
 
     void windows_data() {

@@ -16,7 +16,6 @@ using namespace zlp;
 
 class TestKeyboardPlay : public QObject {
     Q_OBJECT
-    QWidget* window_ = nullptr;
 
     static FrmLogic& board() { return FrmLogic::get(); }
     static GridKeys* grid() { return board().control<GridKeys>(QStringLiteral("GridCursor")); }
@@ -41,9 +40,8 @@ private slots:
     void init() {
         FrmMain::get().PuzzleNumber = 1;
         board().show();
-        window_ = board().window();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_));
+        board().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board().window()));
         board().control<QWidget>(QStringLiteral("CmdExit"))->setFocus();
         key(Qt::Key_Tab);
     }
@@ -74,12 +72,7 @@ private slots:
             QCOMPARE(board().cellShows(k),
                      k == 0 || std::ranges::count(answers, k) ? Picture::O : Picture::Blank);
 
-        // The ring is drawn only while the grid has the focus.
-        const QPoint ring = grid()->mapTo(window_, QPoint(0, 0));
-        QCOMPARE(window_->grab().toImage().pixelColor(ring), QColor(255, 128, 0));
-        key(Qt::Key_Tab); // Intro
-        QVERIFY(window_->grab().toImage().pixelColor(ring) != QColor(255, 128, 0));
-        for (int i = 0; i < 4; ++i) key(Qt::Key_Tab);
+        for (int i = 0; i < 5; ++i) key(Qt::Key_Tab);
         key(Qt::Key_Space); // Get the Answers
         QCOMPARE(reader(board().cell(0))->text(QAccessible::Description),
                  QStringLiteral("wrong O"));

@@ -47,9 +47,7 @@ int saveBoard(const QString& path) {
         pressButton(w, QStringLiteral("OKButton"));
     });
     FrmLogic::get().CmdSave_Click();
-    for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return missedModals();
+    return releaseAll();
 }
 
 // In a private mount namespace: a full 64 KiB tmpfs over $1/disk holding $1/seed;

@@ -80,11 +80,11 @@ public:
                     if (!pickFile(chooser, name)) fail(name + QStringLiteral(" not listed"));
                     pressButton(chooser, QStringLiteral("OKButton"));
                 });
-                press(FrmMain::get(), QStringLiteral("CmdOpenSaved"));
+                click(FrmMain::get(), QStringLiteral("CmdOpenSaved"));
             } else {
                 m_.setUp(pick(1, 25), nullptr);
                 whenModal(QStringLiteral("FrmLogic"), [this](QWidget*) { playBoard(); });
-                press(FrmMain::get(),
+                click(FrmMain::get(),
                       QStringLiteral("CmdPuz%1").arg(m_.puzzle, 2, 10, QLatin1Char('0')));
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -105,9 +105,6 @@ private:
     void fail(const QString& what) {
         if (failures.size() < 10) failures << QStringLiteral("step %1: %2").arg(steps).arg(what);
     }
-    static void press(ui::FormBase& form, const QString& name) {
-        QTest::mouseClick(form.control<QWidget>(name), Qt::LeftButton);
-    }
 
     // Plays the board shown over the menu (or over the chooser) until it closes.
     void playBoard() {
@@ -117,7 +114,7 @@ private:
             // A failure ends the game too, so the test does not hang under a modal board.
             if (--left <= 0 || steps >= budget_ || !failures.isEmpty()) {
                 m_.fileMode = 0;
-                return press(b, QStringLiteral("CmdExit"));
+                return click(b, QStringLiteral("CmdExit"));
             }
             const int roll = pick(0, 999);
             if (roll < 600) {
@@ -126,16 +123,16 @@ private:
                 QTest::mouseClick(b.cell(k), Qt::LeftButton, {}, QPoint(11, 11));
             } else if (roll < 930) {
                 m_.tool = roll < 700 ? 1 : roll < 800 ? 2 : 3;
-                press(b, kTools[m_.tool - 1]);
+                click(b, kTools[m_.tool - 1]);
             } else if (roll < 960) {
                 m_.answers();
-                press(b, QStringLiteral("CmdAnswer"));
+                click(b, QStringLiteral("CmdAnswer"));
             } else if (roll < 990) {
                 save();
             } else {
                 const bool last = m_.puzzle == 25;
                 m_.setUp(last ? 1 : m_.puzzle + 1, nullptr);
-                press(b, QStringLiteral("CmdNext"));
+                click(b, QStringLiteral("CmdNext"));
                 if (last && (b.isLoaded() || FrmMain::get().PuzzleNumber != 1))
                     fail(QStringLiteral("Next after 25 did not close the board and wrap to 1"));
                 if (last) return;
@@ -159,7 +156,7 @@ private:
                 });
             pressButton(chooser, QStringLiteral("OKButton"));
         });
-        press(FrmLogic::get(), QStringLiteral("CmdSave"));
+        click(FrmLogic::get(), QStringLiteral("CmdSave"));
         m_.fileMode = 2;
         if (replace) saved_[file] = {m_.puzzle, m_.state};
     }

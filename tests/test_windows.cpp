@@ -4,7 +4,6 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
-#include "catalogue/catalogue.h"
 #include "chart/frm_fill_in.h"
 #include "help/frm_examples.h"
 #include "help/frm_instructions.h"
@@ -68,9 +67,7 @@ private slots:
 
     void cleanup() {
         ui::FormBase::setObserver({});
-        for (const QString& name : FrmMain::exitOrder()) ui::FormBase::releaseByName(name);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(missedModals(), 0);
+        QCOMPARE(test::releaseAll(), 0);
     }
 
     void unloadKeepsVariablesReleaseDiscardsThem() {
@@ -116,8 +113,6 @@ private slots:
         showing(chart, 1, [](QWidget* w) { w->close(); });
         QVERIFY(!chart.isLoaded());
         QVERIFY(child<QLineEdit>(chart.window(), "Txt0405")->text().isEmpty());
-        QCOMPARE(child<QLabel>(chart.window(), "LblTitle")->text(),
-                 QStringLiteral("Logic Problem #1 - Conferences"));
     }
 
     // The board's Next and Exit unload the chart; the next showing starts afresh.
@@ -149,7 +144,7 @@ private slots:
         QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
     }
 
-    // The introduction of the puzzle of the moment.
+    // The introduction of the puzzle of the moment (its text as laid out is in test_golden).
     void introduction() {
         QString caption, text;
         showing(FrmLogicIntro::get(), 1, [&](QWidget* w) {
@@ -159,16 +154,13 @@ private slots:
         });
         QVERIFY(!FrmLogicIntro::get().isLoaded());
         QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #1 - Conferences"));
-        QVERIFY(text.startsWith('\n') &&
-                text.contains(QStringLiteral("on which\nfloor (1st, 2nd")));
-        QVERIFY(!text.contains('\r'));
+        // Its pieces joined by line ends, which the wrapping alone could hide.
+        QVERIFY(text.contains(QStringLiteral("on which\nfloor (1st")) && !text.contains('\r'));
     }
 
-    // Heading over a rule, then seven paragraphs, CR LF only.
+    // CR LF line ends only (the heading and its rule are in test_golden).
     void instructionText() {
         const QString text = FrmInstructions::instructionText();
-        QVERIFY(text.startsWith(QStringLiteral("Instructions on How to Solve Logic Problems:\r\n") +
-                                QString(67, QLatin1Char('-')) + QStringLiteral("\r\n\r\nRead")));
         QCOMPARE(text.count(QLatin1Char('\r')), 15);
         QCOMPARE(text.count(QLatin1Char('\n')), 15);
     }
