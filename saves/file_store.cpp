@@ -118,11 +118,10 @@ int replaceBeside(const std::string& target, std::string_view text, const struct
     return 0;
 }
 
-bool replaceInPlace(int fd, const struct stat& st, std::string_view text) {
+bool replaceInPlace(int fd, const struct stat& st, std::string_view out) {
     if (std::size_t(st.st_size) > kMaxKeptBytes) return false;
     const auto old = readStart(fd, kMaxKeptBytes);
     if (!old || old->size() > kMaxKeptBytes) return false;
-    std::string out(text);
     auto putBack = [&] {
         writeAt(fd, *old, 0);
         ::ftruncate(fd, off_t(old->size()));
