@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -46,11 +48,47 @@ std::optional<QPixmap> readPicture(const QString& path, int ratio) {
     return QPixmap::fromImage(image);
 }
 
+// The window icon, decoded when first asked for: the offscreen platform
+// never asks, and on a desktop the icon goes with the mapped window, so the
+// menu is not kept waiting for the decoder to be found and run.
+class StoredIconEngine final : public QIconEngine {
+public:
+    explicit StoredIconEngine(QString path) : path_(std::move(path)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new StoredIconEngine(path_); }
+    QString key() const override { return QStringLiteral("zlp-stored"); }
+    bool isNull() override { return false; } // stored with the program, and checked by its tests
+
+private:
+    const QIcon& icon() {
+        if (!decoded_) decoded_.emplace(path_);
+        return *decoded_;
+    }
+    QString path_;
+    std::optional<QIcon> decoded_;
+};
+
 } // namespace
 
 QIcon windowIcon() {
     registerStoredPictures();
-    static const QIcon icon(QStringLiteral(":/pictures/zlp.ico"));
+    static const QIcon icon(new StoredIconEngine(QStringLiteral(":/pictures/zlp.ico")));
     return icon;
 }
 
