@@ -131,6 +131,9 @@ private slots:
                  &FrmMain::get(), &board(), &FrmFillIn::get(), &FrmLogicIntro::get(),
                  &FrmInstructions::get(), &FrmExamples::get(), &FrmFiles::get()}) {
             shown(*form);
+            // Its title bar's icon too, with both its images.
+            QCOMPARE(form->window()->windowIcon().availableSizes(),
+                     (QList<QSize>{{32, 32}, {16, 16}}));
             QWidget* first = focus();
             do {
                 QWidget* c = focus();

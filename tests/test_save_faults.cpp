@@ -248,6 +248,15 @@ void TestSaveFaults::readerOpensOnlyFiles() {
         QCOMPARE(readBoardFile(path.toStdString()).outcome, ReadOutcome::Unreadable);
         QVERIFY(!replaceFile(path.toStdString(), "1\r\n"));
     }
+    // A new board is a plain text file as the umask allows; a replaced one keeps its mode.
+    const std::string board = QFile::encodeName(dir.filePath("board.txt")).toStdString();
+    struct stat st {};
+    ::umask(022); // as a desktop session has it
+    for (const auto& [text, mode] : {std::pair{"1\r\n", 0644}, {"2\r\n", 0600}}) {
+        QVERIFY(::chmod(board.c_str(), mode_t(mode)) == 0 || mode == 0644);
+        QVERIFY(replaceFile(board, text) && ::stat(board.c_str(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(mode));
+    }
 }
 
 // With the working folder gone the chooser still shows one; a name that is

@@ -154,14 +154,6 @@ private slots:
                      QStringLiteral("Zentara's Logic Problems - ") + QLatin1String(caption));
             FrmFiles::get().unload();
         }
-        // The title bar's icon, also left out of the pictures: its two images, decoded.
-        for (ui::FormBase* form : std::initializer_list<ui::FormBase*>{
-                 &FrmMain::get(), &FrmLogic::get(), &FrmFillIn::get(), &FrmLogicIntro::get(),
-                 &FrmInstructions::get(), &FrmExamples::get(), &FrmFiles::get()}) {
-            const QIcon icon = form->window()->windowIcon();
-            QCOMPARE(icon.availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
-            QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
-        }
     }
 
     // The introduction of the puzzle of the moment (its text as laid out is in test_golden).
