@@ -132,8 +132,8 @@ private slots:
                  &FrmInstructions::get(), &FrmExamples::get(), &FrmFiles::get()}) {
             shown(*form);
             // Its title bar's icon too, with both its images.
-            QCOMPARE(form->window()->windowIcon().availableSizes(),
-                     (QList<QSize>{{32, 32}, {16, 16}}));
+            const QList<QSize> icon = form->window()->windowIcon().availableSizes();
+            QVERIFY(icon.contains(QSize(32, 32)) && icon.contains(QSize(16, 16)));
             QWidget* first = focus();
             do {
                 QWidget* c = focus();
