@@ -3,6 +3,7 @@
 
 #include "app/frm_main.h"
 #include "catalogue/catalogue.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 
 namespace zlp {
@@ -53,6 +54,7 @@ void FrmFillIn::build(QWidget& w) {
             auto* box = addTextBox(&w, boxName(c, r), 240 + (c - 1) * 1320, 1080 + (r - 1) * 360,
                                    1215, 375);
             box->setFont(boxFont);
+            speakNameOnTabIn(box);
             order.append(box);
         }
     }

@@ -6,7 +6,9 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHash>
+#include <QLineEdit>
 #include <QTimer>
 #include <QVariant>
 
@@ -138,27 +140,33 @@ public:
         // A reader takes two objects of the same role, name and place for
         // one: each is a pixel narrower than the one before, so the same
         // words twice are spoken twice.
-        if (!control_) return {};
-        return {control_->mapToGlobal(QPoint(0, 0)),
-                QSize(std::max(1, control_->width() - index_), control_->height())};
+        // Where the words come from, so that a review starts there.
+        const QWidget* at = origin_ && origin_->isVisible() ? origin_.data() : control_.data();
+        if (!at) return {};
+        return {at->mapToGlobal(QPoint(0, 0)),
+                QSize(std::max(1, at->width() - index_), at->height())};
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.focusable = true;
         s.focused = current_;
+        // Words already said are not shown: a review reads the latest only.
+        s.invisible = !current_;
         s.readOnly = true;
         return s;
     }
 
-    void say(const QString& text) {
+    void say(const QString& text, QWidget* origin) {
         text_ = text;
+        origin_ = origin;
         current_ = true;
     }
     void leave() { current_ = false; }
 
 private:
     QPointer<QWidget> control_;
+    QPointer<QWidget> origin_;
     int index_;
     QString text_;
     bool current_ = false;
@@ -182,6 +190,7 @@ void speak(QWidget* control, const QString& text) {
     if (!QAccessible::isActive()) return;
     // Under the window, not the control: a reader reads a focused table
     // cell's children with it, and every game window lists its voices.
+    QWidget* const origin = control;
     control = control->window();
     auto found = voices().find(control);
     if (found == voices().end()) {
@@ -200,7 +209,7 @@ void speak(QWidget* control, const QString& text) {
     for (QAccessible::Id id : v.ids)
         static_cast<Utterance*>(QAccessible::accessibleInterface(id))->leave();
     auto* now = static_cast<Utterance*>(QAccessible::accessibleInterface(v.ids[v.next]));
-    now->say(text);
+    now->say(text, origin);
     v.next = (v.next + 1) % kVoices;
     QAccessibleEvent event(now, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
@@ -248,6 +257,33 @@ void speakWhenActive(QWidget* control, const QString& text) {
         delete waiting;
     auto* pending = new SpeakOnActivation(control, text);
     if (control->window()->isActiveWindow()) pending->later();
+}
+
+namespace {
+
+// A box entered by Tab: Qt tells of its caret before its focus, and a reader
+// takes the box up silently at the caret, so an empty one would say nothing.
+// The name goes out after the box's own notices, which would otherwise make
+// the reader drop it as older news.
+class NameOnTabIn : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn) return false;
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        auto* box = static_cast<QLineEdit*>(watched);
+        if ((why == Qt::TabFocusReason || why == Qt::BacktabFocusReason) && box->text().isEmpty())
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus()) speak(box, box->accessibleName() + QStringLiteral(" text."));
+            });
+        return false;
+    }
+};
+
+} // namespace
+
+void speakNameOnTabIn(QLineEdit* box) {
+    box->installEventFilter(new NameOnTabIn(box));
 }
 
 QString readerText(const QString& caption) {

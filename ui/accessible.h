@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 namespace zlp::ui {
@@ -38,6 +39,10 @@ void speak(QWidget* control, const QString& text);
 // reader has heard its title and focused control; at once if it already is.
 // The text is spoken once; a newer one takes the place of one still waiting.
 void speakWhenActive(QWidget* control, const QString& text);
+
+// Has an empty box entered by Tab or Shift+Tab say its name, as any other
+// control entered so does.
+void speakNameOnTabIn(QLineEdit* box);
 
 // A caption as it should be read: no access-key marks, no blanks around it.
 QString readerText(const QString& caption);
