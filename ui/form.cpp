@@ -227,9 +227,8 @@ void FormBase::tabOrder(const QList<QWidget*>& order) {
 void FormBase::showModal() {
     FormWindow* w = window();
     if (!w) return;
-    w->setWindowModality(Qt::ApplicationModal);
     prepareShowing(w);
-    w->exec();
+    w->exec(); // application-modal for as long as it runs
 }
 
 void FormBase::show() {
