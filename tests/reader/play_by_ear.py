@@ -32,6 +32,10 @@ def skip(reason):
     sys.exit(SKIP)
 
 
+class GameEnded(Exception):
+    pass
+
+
 class Speech:
     """What the speech server has been asked to say, read from its log."""
 
@@ -39,6 +43,7 @@ class Speech:
 
     def __init__(self, log):
         self.log, self.offset, self.heard = log, 0, []
+        self.game = None  # a crashed game fails the run at once, not key by key
 
     def poll(self):
         if not os.path.exists(self.log):
@@ -66,6 +71,8 @@ class Speech:
         """Utterances until want (a regex) is heard and speech is quiet, or timeout."""
         got, start, last = [], time.monotonic(), time.monotonic()
         while time.monotonic() - start < timeout:
+            if self.game and self.game.poll() is not None:
+                raise GameEnded("the game ended (exit status %d)" % self.game.returncode)
             new = self.poll()
             if new:
                 got += new
@@ -230,7 +237,8 @@ def play(game, catalogue, show):
         game_env = dict(QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_QPA_PLATFORM="xcb")
         desktop.env.update(game_env)
-        desktop.start("game", [game], cwd=os.path.dirname(os.path.abspath(catalogue[1])))
+        speech.game = desktop.start("game", [game],
+                                    cwd=os.path.dirname(os.path.abspath(catalogue[1])))
         p = Player(desktop, speech, show)
 
         # The main menu: a window, the focus on its first button.
@@ -309,6 +317,10 @@ def play(game, catalogue, show):
         keep = False
         print("PASS: %d utterances as expected" % len(speech.heard))
         return 0
+    except GameEnded as ended:
+        print("Heard, in order:\n  " + "\n  ".join(speech.heard))
+        print("\nFAILED: %s; logs in %s" % (ended, tmp))
+        return 1
     finally:
         desktop.stop()
         if not keep:
