@@ -176,9 +176,8 @@ void GridKeys::describeCursor() {
 void GridKeys::moveTo(CellPos to) {
     at_ = to;
     const QWidget* c = board_.cell(cursor());
-    move(c->pos() - QPoint(kRingPx - 1, kRingPx - 1));
+    move(c->pos() - QPoint(kRingPx - 1, kRingPx - 1)); // moved, it is drawn again
     describeCursor();
-    update();
 }
 
 void GridKeys::keyPressEvent(QKeyEvent* event) {

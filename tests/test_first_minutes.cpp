@@ -134,6 +134,9 @@ private slots:
             // Its title bar's icon too, with both its images.
             const QList<QSize> icon = form->window()->windowIcon().availableSizes();
             QVERIFY(icon.contains(QSize(32, 32)) && icon.contains(QSize(16, 16)));
+            // Every window but the chooser can be resized and maximized.
+            QCOMPARE(form->window()->minimumSize() != form->window()->maximumSize(),
+                     form != &FrmFiles::get());
             QWidget* first = focus();
             do {
                 QWidget* c = focus();
