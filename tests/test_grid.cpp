@@ -22,7 +22,7 @@ private slots:
             }
         QCOMPARE(count, kCellCount);
         QCOMPARE(cellName(75), std::string("Img0601"));
-        for (const char* bad : {"Img0611", "Img1106", "Img01a1", "Img010", "Pic0101"})
+        for (const char* bad : {"Img0611", "Img1106", "Img01a1", "Img0:01", "Img010", "Pic0101"})
             QCOMPARE(cellIndexFromName(bad), std::nullopt);
         const int corners[6][2] = {{1, 1}, {6, 1}, {11, 1}, {1, 6}, {6, 6}, {1, 11}};
         for (int b = 0; b < 6; ++b) // a block runs from its corner four cells on
