@@ -15,6 +15,8 @@
 
 #include <QtTest>
 
+#include <filesystem>
+
 using namespace zlp;
 
 using zlp::test::click;
@@ -90,6 +92,12 @@ FrmFiles& chooser(int mode) {
     QDir().mkpath(dir + QStringLiteral("/Saved boards"));
     for (const char* name : {"/Conferences.txt", "/townhouses.TXT"})
         QFile(dir + QLatin1String(name)).open(QIODevice::WriteOnly);
+    // Whatever another run left there goes, by its bytes (a name need not be
+    // text); the fixed content stays for runs beside this one.
+    for (const auto& e : std::filesystem::directory_iterator(dir.toStdString()))
+        if (!QStringList{"Conferences.txt", "townhouses.TXT", "Saved boards"}.contains(
+                QString::fromStdString(e.path().filename().string())))
+            std::filesystem::remove_all(e.path());
     QDir::setCurrent(dir);
     FrmFiles::get().FileMode = Int16(mode);
     return FrmFiles::get();
