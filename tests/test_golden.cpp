@@ -92,8 +92,7 @@ FrmFiles& chooser(int mode) {
     QDir().mkpath(dir + QStringLiteral("/Saved boards"));
     for (const char* name : {"/Conferences.txt", "/townhouses.TXT"})
         QFile(dir + QLatin1String(name)).open(QIODevice::WriteOnly);
-    // Whatever another run left there goes, by its bytes (a name need not be
-    // text); the fixed content stays for runs beside this one.
+    // Whatever other runs left goes, by its bytes; the fixed content stays for runs beside.
     for (const auto& e : std::filesystem::directory_iterator(dir.toStdString()))
         if (!QStringList{"Conferences.txt", "townhouses.TXT", "Saved boards"}.contains(
                 QString::fromStdString(e.path().filename().string())))

@@ -56,7 +56,7 @@ private slots:
             auto* intro = form.control<QLabel>(QStringLiteral("Label1"));
             const QRect text = intro->contentsRect();
             const QRect close = form.control<QWidget>(QStringLiteral("CmdClose"))->geometry();
-            // Laid out as the label itself lays it out: wrapped at words within its width.
+            // As the label itself lays it out: wrapped at words within its width.
             const QRect used = intro->fontMetrics().boundingRect(
                 text, intro->wordWrap() ? Qt::TextWordWrap : 0, intro->text());
             note("introduction", n, QStringLiteral("Label1 bottom"), text.height() - used.height());
