@@ -180,6 +180,7 @@ void GridKeys::moveTo(CellPos to) {
     describeCursor();
 }
 
+// A key event arrives accepted: only the keys handed on to QWidget are ignored.
 void GridKeys::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
@@ -202,25 +203,21 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_X:
         board_.ImgX_Click();
         speak(this, toolText());
-        event->accept();
         return;
     case Qt::Key_O:
         board_.ImgO_Click();
         speak(this, toolText());
-        event->accept();
         return;
     case Qt::Key_E:
     case Qt::Key_Delete:
         board_.ImgErase_Click();
         speak(this, toolText());
-        event->accept();
         return;
     case Qt::Key_Space:
         board_.ImgCell_Click(cursor());
         // The eraser hands back to X after one cell: the player hears it.
         if (board_.board.CurrentTool != toolBefore) {
             speak(this, spokenCell() + QStringLiteral(". ") + toolText());
-            event->accept();
             return;
         }
         break;
@@ -229,7 +226,6 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
         return;
     }
     speak(this, spokenCell());
-    event->accept();
 }
 
 void GridKeys::paintEvent(QPaintEvent*) {

@@ -135,7 +135,6 @@ SolveReport solve(const std::vector<ClueExpr>& clues, const ItemValues& values) 
             unwind(f2);
         }
     }
-    unwind(f1);
     return report;
 }
 

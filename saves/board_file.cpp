@@ -44,8 +44,7 @@ std::string formatBoard(Int16 puzzleNumber, const std::array<Int16, kCellCount>&
 std::optional<std::uint64_t> lastLineLength(std::istream& in, std::uint64_t limit) {
     // A read fault shows on the first character; a seek to the end alone may not see it.
     if (!in || (in.peek(), in.bad())) return std::nullopt;
-    in.clear();
-    in.seekg(0, std::ios::end);
+    in.seekg(0, std::ios::end); // also clears the end-of-file state the peek may set
     const std::streamoff size = in.tellg();
     if (!in || size < 0) return std::nullopt;
 

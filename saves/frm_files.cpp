@@ -44,7 +44,7 @@ QStringList pickableDrives() {
 // The drive a directory lies on; the root when the mount table cannot tell.
 QString driveOf(const QString& dir) {
     const QStorageInfo info(dir);
-    return info.isValid() && !info.rootPath().isEmpty() ? info.rootPath() : QStringLiteral("/");
+    return info.isValid() ? info.rootPath() : QStringLiteral("/");
 }
 
 // The path from the root down to dir, one entry per directory.

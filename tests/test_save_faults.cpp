@@ -257,6 +257,18 @@ void TestSaveFaults::readerOpensOnlyFiles() {
         QVERIFY(replaceFile(board, text) && ::stat(board.c_str(), &st) == 0);
         QCOMPARE(st.st_mode & 07777, mode_t(mode));
     }
+    // Started without standard input, the game's first file takes descriptor 0.
+    const std::string fresh = QFile::encodeName(dir.filePath("new.txt")).toStdString();
+    const ReadOutcome asRead = readBoardFile(board).outcome;
+    const int input = ::dup(0);
+    QVERIFY(asRead != ReadOutcome::Unreadable && input > 0 && ::close(0) == 0);
+    const bool done = replaceFile(fresh, "3\r\n") && replaceFile(board, "1\r\n") &&
+                      readBoardFile(board).outcome == asRead;
+    QVERIFY(::dup2(input, 0) == 0 && ::close(input) == 0 && done);
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .size(),
+             4); // no file left behind
 }
 
 // With the working folder gone the chooser still shows one; a name that is

@@ -124,8 +124,11 @@ private slots:
                 QTest::keyClicks(child(w, "Txt0302"), QStringLiteral("Writers"));
                 click(w, "CmdHide");
             });
-            click(FrmLogic::get().window(), "CmdShowFillIn");
-            click(FrmLogic::get().window(), command);
+            QPointer<QWidget> board = FrmLogic::get().window();
+            click(board, "CmdShowFillIn");
+            click(board, command);
+            // An unloaded board is gone at once, not when its controls are deleted.
+            QCOMPARE(board && board->isVisible(), FrmLogic::get().isLoaded());
             QVERIFY2(!FrmFillIn::get().isLoaded(), command);
             QVERIFY(child<QLineEdit>(FrmFillIn::get().window(), "Txt0302")->text().isEmpty());
             FrmFillIn::get().unload();
@@ -213,11 +216,13 @@ private slots:
             FrmFiles::get().FileMode = 1; // created, never loaded
             FrmInstructions::get().load();
             watch();
-            QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit); // exit() needs no running loop
-            if (closeBox)
-                FrmMain::get().window()->close();
-            else
-                click(FrmMain::get().window(), "CmdExit");
+            QTimer::singleShot(0, [&] {
+                if (closeBox)
+                    FrmMain::get().window()->close();
+                else
+                    click(FrmMain::get().window(), "CmdExit");
+            });
+            QCOMPARE(QCoreApplication::exec(), 0); // the game's exit status
             QCOMPARE(events_,
                      (QStringList{"unload FrmInstructions", "release FrmInstructions",
                                   "release FrmFiles", "unload FrmFillIn", "release FrmFillIn",

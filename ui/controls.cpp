@@ -49,17 +49,14 @@ QString labelText(const QString& caption) {
     QString out;
     out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('\r') && i + 1 < caption.size() &&
-            caption[i + 1] == QLatin1Char('\n'))
-            continue; // CR LF breaks a label's line as LF does
-        if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
-                out += QLatin1Char('&');
-                ++i;
-            }
-            continue;
+        const QStringView rest = QStringView(caption).sliced(i);
+        if (rest.startsWith(u"\r\n")) continue; // CR LF breaks a label's line as LF does
+        if (rest.startsWith(u"&&")) {
+            out += QLatin1Char('&');
+            ++i;
+        } else if (!rest.startsWith(u'&')) {
+            out += caption[i];
         }
-        out += caption[i];
     }
     return out;
 }

@@ -116,8 +116,7 @@ void drawButtonFocus(QPainter* painter, const QRect& button, const QFont& font,
     ink.fill(Qt::transparent);
     {
         QPainter p(&ink);
-        p.setFont(font);
-        p.setPen(Qt::black);
+        p.setFont(font); // a new painter's pen is opaque black
         p.drawText(caption.translated(-button.topLeft()), flags, text);
     }
     QRect used;
