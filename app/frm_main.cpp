@@ -10,14 +10,17 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
+
 namespace zlp {
 
 using namespace ui;
 
 namespace {
 // Blanks after each menu title, so that the centred captions line up.
-constexpr int kTrailingBlanks[25] = {16, 17, 12, 23, 22, 21, 10, 10, 11, 11, 4,  23, 14,
-                                     11, 3,  20, 14, 18, 0,  5,  15, 9,  5,  12, 5};
+constexpr int kTrailingBlanks[] = {16, 17, 12, 23, 22, 21, 10, 10, 11, 11, 4,  23, 14,
+                                   11, 3,  20, 14, 18, 0,  5,  15, 9,  5,  12, 5};
+static_assert(std::size(kTrailingBlanks) == 25, "one run of blanks per puzzle");
 
 // Where puzzle button n stands: three columns of 7, 11 and 7 buttons.
 QPoint puzzleButtonTwips(int n) {

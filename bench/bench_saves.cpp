@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -80,5 +81,22 @@ void BM_OpenBoard(benchmark::State& state) {
     QFile::remove(path);
 }
 BENCHMARK(BM_OpenBoard)->Unit(benchmark::kMicrosecond);
+
+// The file layer's listing of a folder of 100,000 folders, made in memory,
+// without the chooser's lists (bench_windows times those).
+void BM_ListHugeFolder(benchmark::State& state) {
+    QTemporaryDir dir(QStringLiteral("/dev/shm/zlp-bench-XXXXXX"));
+    if (!dir.isValid()) return state.SkipWithError("no /dev/shm to fill here");
+    for (int i = 0; i < 100000; ++i)
+        if (!QDir(dir.path()).mkdir(QString::number(i)))
+            return state.SkipWithError("cannot make the folders");
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    for (auto _ : state) {
+        const auto entries = zlp::listFolder(folder);
+        if (entries.size() != 100000 || !entries.front().isFolder)
+            state.SkipWithError("not listed whole");
+    }
+}
+BENCHMARK(BM_ListHugeFolder)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -30,11 +30,11 @@ void addGridLine(QWidget* frame, bool vertical, int j) {
                              .arg(vertical ? QLatin1Char('V') : QLatin1Char('H'))
                              .arg(j, 2, 10, QLatin1Char('0'));
     if (vertical) {
-        static constexpr int bottom[3] = {6600, 4800, 3000};
+        static constexpr int bottom[] = {6600, 4800, 3000};
         const int x = 1080 + j * 360;
         addLine(frame, name, x, 120, x, bottom[band], width, colours::blue);
     } else {
-        static constexpr int right[3] = {6480, 4680, 2880};
+        static constexpr int right[] = {6480, 4680, 2880};
         const int y = 1200 + j * 360;
         addLine(frame, name, 0, y, right[band], y, width, colours::blue);
     }

@@ -2,6 +2,7 @@
 #include "board/grid.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace zlp {
 
@@ -32,17 +33,17 @@ std::optional<int> cellIndexFromName(std::string_view name) {
 int blockOf(int col, int row) {
     const int band = (row - 1) / 5; // 0 top, 1 middle, 2 bottom
     const int stack = (col - 1) / 5;
-    static constexpr int first[3] = {1, 4, 6};
+    static constexpr int first[] = {1, 4, 6};
     return first[band] + stack;
 }
 
 int cellJoining(int catA, int itemA, int catB, int itemB) {
     // Column category and row category of each block, in block order.
-    static constexpr int colCat[6] = {2, 3, 4, 2, 3, 2};
-    static constexpr int rowCat[6] = {1, 1, 1, 4, 4, 3};
-    static constexpr int colBase[6] = {0, 5, 10, 0, 5, 0};
-    static constexpr int rowBase[6] = {0, 0, 0, 5, 5, 10};
-    for (int b = 0; b < 6; ++b) {
+    static constexpr int colCat[] = {2, 3, 4, 2, 3, 2};
+    static constexpr int rowCat[] = {1, 1, 1, 4, 4, 3};
+    static constexpr int colBase[] = {0, 5, 10, 0, 5, 0};
+    static constexpr int rowBase[] = {0, 0, 0, 5, 5, 10};
+    for (std::size_t b = 0; b < std::size(colCat); ++b) {
         if (colCat[b] == catA && rowCat[b] == catB)
             return cellIndex(colBase[b] + itemA, rowBase[b] + itemB);
         if (colCat[b] == catB && rowCat[b] == catA)

@@ -4,6 +4,7 @@
 #include "catalogue/puzzle_source.h"
 
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
 
 namespace zlp {
@@ -16,7 +17,7 @@ struct Heading {
 };
 
 // Titles and category names of the 25 puzzles, in puzzle order.
-constexpr Heading kHeadings[25] = {
+constexpr Heading kHeadings[] = {
     {"Conferences", {"Floor", "Room", "Attendee", "Time"}},
     {"Babysitting", {"Name", "Snack", "TV Show", "Room"}},
     {"Music Lessons", {"Weekday", "Street", "Student", "Instrument"}},
@@ -45,11 +46,12 @@ constexpr Heading kHeadings[25] = {
 };
 
 using SourceFn = PuzzleSource (*)();
-constexpr SourceFn kSources[25] = {
+constexpr SourceFn kSources[] = {
     puzzle01, puzzle02, puzzle03, puzzle04, puzzle05, puzzle06, puzzle07, puzzle08, puzzle09,
     puzzle10, puzzle11, puzzle12, puzzle13, puzzle14, puzzle15, puzzle16, puzzle17, puzzle18,
     puzzle19, puzzle20, puzzle21, puzzle22, puzzle23, puzzle24, puzzle25,
 };
+static_assert(std::size(kHeadings) == 25 && std::size(kSources) == 25, "one per puzzle");
 
 const std::string kCrLf = "\r\n";
 

@@ -4,13 +4,19 @@
 namespace zlp::clue {
 
 namespace {
-ClueExpr pair(ClueExpr::Kind kind, std::string a, std::string b, int k = 0, int delta = 0) {
+// A clue on two items; a kind that compares on an ordered category sets
+// that and its distance itself, the others keep the declared defaults.
+ClueExpr pair(ClueExpr::Kind kind, std::string a, std::string b) {
     ClueExpr e;
     e.kind = kind;
     e.nameA = std::move(a);
     e.nameB = std::move(b);
+    return e;
+}
+
+ClueExpr ordered(ClueExpr::Kind kind, std::string a, std::string b, int k) {
+    ClueExpr e = pair(kind, std::move(a), std::move(b));
     e.category = k;
-    e.delta = delta;
     return e;
 }
 } // namespace
@@ -57,7 +63,7 @@ ClueExpr neither(std::vector<std::string> items, std::string b) {
 }
 
 ClueExpr before(std::string a, std::string b, int k) {
-    return pair(ClueExpr::Kind::Less, std::move(a), std::move(b), k);
+    return ordered(ClueExpr::Kind::Less, std::move(a), std::move(b), k);
 }
 
 ClueExpr after(std::string a, std::string b, int k) {
@@ -65,11 +71,15 @@ ClueExpr after(std::string a, std::string b, int k) {
 }
 
 ClueExpr moreBy(std::string a, std::string b, int k, int delta) {
-    return pair(ClueExpr::Kind::Diff, std::move(a), std::move(b), k, delta);
+    ClueExpr e = ordered(ClueExpr::Kind::Diff, std::move(a), std::move(b), k);
+    e.delta = delta;
+    return e;
 }
 
 ClueExpr nextTo(std::string a, std::string b, int k) {
-    return pair(ClueExpr::Kind::AbsDiff, std::move(a), std::move(b), k, 1);
+    ClueExpr e = ordered(ClueExpr::Kind::AbsDiff, std::move(a), std::move(b), k);
+    e.delta = 1;
+    return e;
 }
 
 ClueExpr notNextTo(std::string a, std::string b, int k) {

@@ -42,7 +42,8 @@ int depthOf(const ClueExpr& e) {
 Assignment assignmentFromSolution(const std::array<std::array<std::int16_t, 4>, 5>& solution) {
     Assignment a;
     for (const auto& t : solution)
-        for (std::size_t c = 0; c < 4; ++c) a.item[c][static_cast<std::size_t>(t[0] - 1)] = t[c];
+        for (std::size_t c = 0; c < t.size(); ++c)
+            a.item[c][static_cast<std::size_t>(t[0] - 1)] = t[c];
     return a;
 }
 
@@ -67,9 +68,9 @@ bool satisfies(const ClueExpr& e, const Assignment& a, const ItemValues& values)
         return std::any_of(e.parts.begin(), e.parts.end(),
                            [&](const ClueExpr& p) { return satisfies(p, a, values); });
     case K::Not:
-        return !satisfies(e.parts.front(), a, values);
+        break;
     }
-    return false;
+    return !satisfies(e.parts.front(), a, values); // Not
 }
 
 SolveReport solve(const std::vector<ClueExpr>& clues, const ItemValues& values) {

@@ -23,10 +23,7 @@ protected:
     bool placedBySystem() const override { return true; }
     void Form_Load() override;
     // CmdHide is the chart's cancel button.
-    bool escapePressed() override {
-        CmdHide_Click();
-        return true;
-    }
+    void escapePressed() override { CmdHide_Click(); }
 
 private:
     // The puzzle charted, copied from the main menu when the window is loaded.

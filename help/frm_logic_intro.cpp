@@ -16,7 +16,6 @@ WindowDesign FrmLogicIntro::design() const {
 void FrmLogicIntro::build(QWidget& w) {
     auto* text = addLabel(&w, QStringLiteral("Label1"), QString(), 120, 120, 6615, 3255);
     text->setFont(makeFont(QStringLiteral("Times New Roman"), 12, true));
-    setColours(text, w.palette().color(QPalette::WindowText), colours::white);
     // A label never scrolls: what does not fit is cut off at its bottom edge.
     text->setWordWrap(true);
 

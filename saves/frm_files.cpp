@@ -107,7 +107,6 @@ void FrmFiles::build(QWidget& w) {
     connect(drives, &QComboBox::activated, this, &FrmFiles::drvList_Change);
 
     auto* dirs = addControl<QListWidget>(&w, QStringLiteral("dirList"), 240, 1080, 2175, 1215);
-    dirs->setSelectionMode(QAbstractItemView::SingleSelection);
     dirs->setUniformItemSizes(true); // a huge folder is laid out at once
     connect(dirs, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openDirectory(item->data(Qt::UserRole).toString()); });

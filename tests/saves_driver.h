@@ -67,9 +67,8 @@ inline bool openDirectory(QWidget* chooser, const QString& target) {
 inline bool pickFile(QWidget* chooser, const QString& name) {
     auto* files = chooser->findChild<QListWidget*>(QStringLiteral("filList"));
     QListWidgetItem* item = entry(files, name);
-    if (!item) return false;
-    clickEntry(files, item);
-    return true;
+    if (item) clickEntry(files, item);
+    return item != nullptr;
 }
 
 inline void typeName(QWidget* chooser, const QString& text) {

@@ -41,7 +41,8 @@ private slots:
 
     void firstFocusTabEnterAndArrows() {
         QTemporaryDir dir;
-        for (auto name : {"a.txt", "b.txt"}) QFile(dir.filePath(name)).open(QFile::WriteOnly);
+        for (auto name : {"a.txt", "b.txt", "c.txt"})
+            QFile(dir.filePath(name)).open(QFile::WriteOnly);
         QCOMPARE(shown(FrmInstructions::get()), QStringLiteral("CmdExit"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -53,10 +54,13 @@ private slots:
         FrmFiles::get().FileMode = 1;
         QCOMPARE(shown(FrmFiles::get()), QStringLiteral("OKButton"));
         QVERIFY(test::openDirectory(FrmFiles::get().window(), dir.path()));
-        auto* files = FrmFiles::get().control<QWidget>(QStringLiteral("filList"));
+        auto* files = FrmFiles::get().control<QListWidget>(QStringLiteral("filList"));
         files->setFocus(Qt::TabFocusReason);
-        for (const char* picked : {"a.txt", "b.txt"}) {
-            QTest::keyClick(files, Qt::Key_Down);
+        // With nothing chosen, the first arrow picks the entry under the focus; other keys move.
+        for (const auto& [key, picked] :
+             {std::pair{Qt::Key_Down, "a.txt"}, {Qt::Key_Down, "b.txt"}, {Qt::Key_End, "c.txt"}}) {
+            if (key == Qt::Key_End) files->clearSelection();
+            QTest::keyClick(files, key);
             QCOMPARE(FrmFiles::get().control<QLineEdit>(QStringLiteral("TxtFileName"))->text(),
                      QLatin1String(picked));
         }

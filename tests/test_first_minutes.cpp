@@ -92,8 +92,7 @@ private slots:
     // board, side by side, with the picture whole inside it.
     void chosenToolStandsOut() {
         shown(board());
-        // Over the eraser, the pointer is the eraser's own picture.
-        const ui::ImageControl* eraser = board().image(QStringLiteral("ImgErase"));
+        const ui::ImageControl* eraser = board().image(QStringLiteral("ImgErase")); // its pointer:
         QCOMPARE(eraser->cursor().pixmap().toImage(), eraser->picture().toImage());
         for (const char* name : {"ImgX", "ImgO", "ImgErase"}) {
             ui::ImageControl* tool = board().image(QLatin1String(name));

@@ -119,7 +119,7 @@ const std::map<QString, std::function<QImage()>> kShots{
     {"board-25-fresh", [] { return board(25); }},
     {"chooser-open", [] { return shown(chooser(1)); }},
     {"chooser-save", [] { return shown(chooser(2), typed("my board")); }},
-    {"intro-1", [] { return shown(FrmLogicIntro::get()); }},
+    {"intro-1", [] { return FrmMain::get().PuzzleNumber = 1, shown(FrmLogicIntro::get()); }},
     {"chart-1-notes",
      [] {
          FrmMain::get().PuzzleNumber = 1;

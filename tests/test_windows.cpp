@@ -127,8 +127,7 @@ private slots:
             QPointer<QWidget> board = FrmLogic::get().window();
             click(board, "CmdShowFillIn");
             click(board, command);
-            // An unloaded board is gone at once, not when its controls are deleted.
-            QCOMPARE(board && board->isVisible(), FrmLogic::get().isLoaded());
+            QCOMPARE(board && board->isVisible(), FrmLogic::get().isLoaded()); // hidden at once
             QVERIFY2(!FrmFillIn::get().isLoaded(), command);
             QVERIFY(child<QLineEdit>(FrmFillIn::get().window(), "Txt0302")->text().isEmpty());
             FrmFillIn::get().unload();
@@ -216,12 +215,8 @@ private slots:
             FrmFiles::get().FileMode = 1; // created, never loaded
             FrmInstructions::get().load();
             watch();
-            QTimer::singleShot(0, [&] {
-                if (closeBox)
-                    FrmMain::get().window()->close();
-                else
-                    click(FrmMain::get().window(), "CmdExit");
-            });
+            QWidget* menu = FrmMain::get().window();
+            QTimer::singleShot(0, [&] { closeBox ? void(menu->close()) : click(menu, "CmdExit"); });
             QCOMPARE(QCoreApplication::exec(), 0); // the game's exit status
             QCOMPARE(events_,
                      (QStringList{"unload FrmInstructions", "release FrmInstructions",

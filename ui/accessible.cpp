@@ -70,10 +70,13 @@ public:
         return index - own < kVoices ? QAccessible::accessibleInterface(ids[index - own]) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto ids = voices().value(widget()).ids;
-        for (int i = 0; i < kVoices && voices().contains(widget()); ++i)
-            if (QAccessible::accessibleInterface(ids[i]) == child)
-                return QAccessibleWidget::childCount() + i;
+        if (voices().contains(widget())) {
+            const auto ids = voices().value(widget()).ids;
+            const auto at = std::find_if(ids.begin(), ids.end(), [&](QAccessible::Id id) {
+                return QAccessible::accessibleInterface(id) == child;
+            });
+            if (at != ids.end()) return QAccessibleWidget::childCount() + int(at - ids.begin());
+        }
         return QAccessibleWidget::indexOfChild(child);
     }
 

@@ -123,8 +123,8 @@ void ImageControl::paintEvent(QPaintEvent*) {
     // Filled rectangles, not lines, so that each edge covers whole pixels at any scale.
     const auto edge = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
         const QRect r = rect().adjusted(inset, inset, -inset, -inset);
-        p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-        p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+        p.fillRect(r.left(), r.top(), r.width(), 1, topLeft); // its far ends painted over next
+        p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
         p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
         p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
     };
@@ -134,8 +134,8 @@ void ImageControl::paintEvent(QPaintEvent*) {
         // Sunken, as the desktop draws an image's three-dimensional border:
         // dark grey over black above and left, white over light grey below and
         // right; it stands out on the white board and on the blue tool panel.
-        edge(0, QColor(128, 128, 128), colours::white);
-        edge(1, colours::black, QColor(192, 192, 192));
+        edge(0, colours::darkGrey, colours::white);
+        edge(1, colours::black, colours::lightGrey);
     }
 }
 
@@ -192,7 +192,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
         QPalette edge;
         edge.setColor(QPalette::Light, colours::white);
         edge.setColor(QPalette::Button, face_);
-        edge.setColor(QPalette::Dark, QColor(128, 128, 128));
+        edge.setColor(QPalette::Dark, colours::darkGrey);
         edge.setColor(QPalette::Shadow, colours::black);
         const QBrush face(face_);
         qDrawWinButton(&p, rect(), edge, isDown(), &face);
@@ -228,7 +228,6 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, &ListBox::clicked);
 }
 
@@ -286,8 +285,7 @@ ImageControl* addImage(QWidget* parent, const QString& name, int l, int t, int w
 }
 
 ImageControl* addPictureBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
-    auto* box = addImage(parent, name, l, t, w, h, true);
-    box->setAppearance(0);
+    auto* box = addImage(parent, name, l, t, w, h, true); // flat, as an image starts
     box->setFocusPolicy(Qt::StrongFocus);
     const QPalette system = QApplication::palette();
     setColours(box, system.color(QPalette::WindowText), system.color(QPalette::Base));
@@ -355,9 +353,6 @@ void setColours(QWidget* w, const QColor& text, const QColor& background) {
 }
 
 void setButtonFace(QPushButton* b, const QColor& face) {
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, face);
-    b->setPalette(pal);
     if (auto* graphical = qobject_cast<CommandButton*>(b)) graphical->setFace(face);
 }
 

@@ -23,6 +23,9 @@ inline const QColor blue{0, 0, 255};
 inline const QColor yellow{255, 255, 0};
 inline const QColor white{255, 255, 255};
 inline const QColor black{0, 0, 0};
+// The desktop's greys of three-dimensional edges.
+inline const QColor darkGrey{128, 128, 128};
+inline const QColor lightGrey{192, 192, 192};
 } // namespace colours
 
 // A font by face, size and style. Faces missing here fall back through

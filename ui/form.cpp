@@ -117,11 +117,9 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // Escape only acts where the window has a cancel button.
-        if (form_ && form_->escapePressed())
-            event->accept();
-        else
-            event->ignore();
+        // Escape only acts where the window has a cancel button; a window
+        // passes no key on, so the event needs no verdict.
+        if (form_) form_->escapePressed();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -100,7 +100,7 @@ protected:
     // The title-bar close box; by default it unloads the window.
     virtual void closeBox() { unload(); }
     // The key press for the window's cancel button (Escape), if it has one.
-    virtual bool escapePressed() { return false; }
+    virtual void escapePressed() {}
     // A window placed by the system opens, the first time it is shown after
     // loading, beside the window it is shown over where the screen has room:
     // right of it, else below it, else at the screen's right edge over that

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/style.h"
 
+#include "ui/controls.h"
+
 #include <QAbstractScrollArea>
 #include <QIconEngine>
 #include <QImage>
@@ -34,7 +36,7 @@ public:
             triangle.lineTo(30.5, 29);
             triangle.lineTo(1.5, 29);
             triangle.closeSubpath();
-            p->setBrush(QColor(255, 255, 0));
+            p->setBrush(colours::yellow);
             p->drawPath(triangle);
             p->setPen(Qt::NoPen);
             p->setBrush(Qt::black);
@@ -51,7 +53,7 @@ public:
             p->setBrush(Qt::white);
             p->drawPath(balloon);
             p->setPen(Qt::NoPen);
-            p->setBrush(QColor(0, 0, 255));
+            p->setBrush(colours::blue);
             p->drawEllipse(QRectF(14.2, 4.8, 3.6, 3.6));
             p->drawRect(QRectF(14.4, 10.5, 3.2, 10.5));
             p->drawRect(QRectF(12.5, 10.5, 2, 1.6));
