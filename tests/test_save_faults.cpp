@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saves through the real windows, in a child run, onto a full disk, into a folder or file
-// not the player's, over a FIFO or device, under the longest name, cut short or killed at
-// each step; hostile names and files in the chooser; a big file is read from its end.
+// Saves in a child run onto a full disk, into what is not the player's, over a FIFO or device,
+// under the longest name, cut or killed at each step; hostile names; big files read from the end.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
@@ -11,8 +10,10 @@
 
 #include <QComboBox>
 #include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <sstream>
@@ -91,9 +92,8 @@ const QStringList kAsNobody{"--reuid=nobody", "--regid=nogroup", "--clear-groups
 bool holdsNewBoard(const QByteArray& bytes) {
     std::istringstream in(bytes.toStdString());
     const ReadResult r = readSavedBoard(in);
-    std::array<long long, kCellCount> blank{};
-    blank.fill(kStateBlank);
-    return r.outcome == ReadOutcome::Board && r.board.puzzleNumber == 5 && r.board.cells == blank;
+    return r.outcome == ReadOutcome::Board && r.board.puzzleNumber == 5 &&
+           std::ranges::count(r.board.cells, kStateBlank) == kCellCount;
 }
 
 // Bytes this process has read so far (/proc/self/io's first line); -1: not known.
@@ -233,8 +233,7 @@ void TestSaveFaults::bigFileIsRejectedFromItsEnd() {
         const qint64 before = bytesRead();
         std::ifstream in(QFile::encodeName(f.fileName()).toStdString(), std::ios::binary);
         QCOMPARE(readSavedBoard(in).outcome, ReadOutcome::NotABoard);
-        const qint64 read = bytesRead() - before;
-        QVERIFY2(read < 64 * 1024, qPrintable(QString::number(read)));
+        QCOMPARE_LT(bytesRead() - before, qint64(64 * 1024));
     }
 }
 
@@ -327,12 +326,13 @@ void TestSaveFaults::hugeFolderListsWhole() {
         QVERIFY(openDirectory(w, dir.path())); // how long it takes is in bench/
         QCOMPARE(dirs->count(), 100000 + int(QDir(dir.path()).absolutePath().count('/')) + 1);
         QVERIFY(busy > 0 && !QApplication::overrideCursor());
-        // Its drive shows; the root drive, picked by key, leads back to the working folder.
+        // Its drive shows; the root drive, picked by key, shows the working folder if on it.
         auto* drives = w->findChild<QComboBox*>("drvList");
         const int count = drives->count();
         QCOMPARE(drives->currentText(), QStringLiteral("/dev/shm"));
         QTest::keyClick(drives, Qt::Key_Home);
-        QCOMPARE(FrmFiles::get().shownDirectory(), QDir::currentPath());
+        const QString home = QDir::currentPath(), top = QStorageInfo(home).rootPath();
+        QCOMPARE(FrmFiles::get().shownDirectory(), top == "/" ? home : QStringLiteral("/"));
         QCOMPARE(drives->count(), count);
         pressButton(w, "CancelButton");
     });
