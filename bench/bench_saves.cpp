@@ -5,9 +5,10 @@
 #include "saves/board_file.h"
 #include "saves/file_store.h"
 
+#include "huge_folder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -82,18 +83,15 @@ void BM_OpenBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenBoard)->Unit(benchmark::kMicrosecond);
 
-// The file layer's listing of a folder of 100,000 folders, made in memory,
-// without the chooser's lists (bench_windows times those).
+// The file layer's listing of the huge folder, without the chooser's lists
+// (bench_windows times those).
 void BM_ListHugeFolder(benchmark::State& state) {
-    QTemporaryDir dir(QStringLiteral("/dev/shm/zlp-bench-XXXXXX"));
-    if (!dir.isValid()) return state.SkipWithError("no /dev/shm to fill here");
-    for (int i = 0; i < 100000; ++i)
-        if (!QDir(dir.path()).mkdir(QString::number(i)))
-            return state.SkipWithError("cannot make the folders");
-    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const auto dir = makeHugeFolder();
+    if (!dir) return state.SkipWithError("cannot make the folders in /dev/shm");
+    const std::string folder = QFile::encodeName(dir->path()).toStdString();
     for (auto _ : state) {
         const auto entries = zlp::listFolder(folder);
-        if (entries.size() != 100000 || !entries.front().isFolder)
+        if (entries.size() != std::size_t(kHugeFolderSize) || !entries.front().isFolder)
             state.SkipWithError("not listed whole");
     }
 }
