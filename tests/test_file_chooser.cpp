@@ -54,8 +54,7 @@ private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
     void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
-    // Each mode has its caption and controls; Cancel and the close box end it
-    // and leave the file picked alone.
+    // Each mode's caption and controls; Cancel and the close box end it, the picked file kept.
     void modes() {
         QVERIFY(putBytes(at("game.txt"), "x"));
         for (const int run : {0, 1, 2, 3}) {
