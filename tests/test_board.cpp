@@ -152,7 +152,8 @@ private slots:
         QCOMPARE(FrmFiles::get().FileMode, Int16(0));
     }
 
-    // At the catalogue's ends: up to 25 the board stays, afresh; Next on 25 closes it, back at 1.
+    // Next and Exit at the ends of the catalogue: the board stays open up to puzzle 25
+    // and starts afresh; Next there closes it with the menu back at puzzle 1.
     void nextAndExitAtTheEnds() {
         for (const auto& [from, button, after] :
              {std::tuple{24, "CmdNext", 25}, {25, "CmdNext", -1}, {25, "CmdExit", -25}}) {

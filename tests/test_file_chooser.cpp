@@ -54,7 +54,8 @@ private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
     void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
-    // Each mode's caption and controls; Cancel and the close box end it, the picked file kept.
+    // Each mode has its caption and controls; Cancel and the close box end it
+    // and leave the file picked alone.
     void modes() {
         QVERIFY(putBytes(at("game.txt"), "x"));
         for (const int run : {0, 1, 2, 3}) {

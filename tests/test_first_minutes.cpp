@@ -92,8 +92,8 @@ private slots:
     // board, side by side, with the picture whole inside it.
     void chosenToolStandsOut() {
         shown(board());
-        const ui::ImageControl* eraser = board().image(QStringLiteral("ImgErase")); // its pointer:
-        QCOMPARE(eraser->cursor().pixmap().toImage(), eraser->picture().toImage());
+        const ui::ImageControl* eraser = board().image(QStringLiteral("ImgErase"));
+        QCOMPARE(eraser->cursor().pixmap().toImage(), eraser->picture().toImage()); // its pointer
         for (const char* name : {"ImgX", "ImgO", "ImgErase"}) {
             ui::ImageControl* tool = board().image(QLatin1String(name));
             QTest::mouseClick(tool, Qt::LeftButton);

@@ -123,7 +123,8 @@ void ImageControl::paintEvent(QPaintEvent*) {
     // Filled rectangles, not lines, so that each edge covers whole pixels at any scale.
     const auto edge = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
         const QRect r = rect().adjusted(inset, inset, -inset, -inset);
-        p.fillRect(r.left(), r.top(), r.width(), 1, topLeft); // its far ends painted over next
+        // Top and left first: the bottom and right edges paint over their far ends.
+        p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
         p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
         p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
         p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
