@@ -47,8 +47,8 @@ private slots:
         }
     }
 
-    // Characters of the last line, its line end left out; a CR alone is one.
-    // The last case splits the last line across read chunks.
+    // Characters of the last line, its line end left out, a CR alone counted; the
+    // last case spans read chunks. Under a limit, counted to one past it at most.
     void lastLineLengthCounts() {
         const std::pair<QByteArray, qulonglong> cases[] = {
             {"", 0},
@@ -65,6 +65,10 @@ private slots:
         for (const auto& [text, length] : cases) {
             std::istringstream in(text.toStdString());
             QCOMPARE(qulonglong(lastLineLength(in).value()), length);
+        }
+        for (const char* text : {"abcdef", "x\nabcdef", "abcdef\r\n"}) {
+            std::istringstream in(text);
+            QCOMPARE(qulonglong(lastLineLength(in, 3).value()), 4ULL);
         }
     }
 

@@ -12,10 +12,6 @@
 using namespace zlp;
 
 namespace {
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Category c, item i of a small test puzzle is named "<letter c><i>".
 void resolveTiny(ClueExpr& e) {
     if (!e.nameA.empty()) e.a = {e.nameA[0] - 'A' + 1, e.nameA[1] - '0'};
@@ -26,6 +22,7 @@ void resolveTiny(ClueExpr& e) {
 
 class TestCatalogue : public QObject {
     Q_OBJECT
+    static QString q(const std::string& s) { return QString::fromStdString(s); }
 
 private slots:
     void record_data() {

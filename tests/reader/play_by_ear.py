@@ -301,10 +301,11 @@ def play(game, catalogue, show):
         p.expect("Tab", r"Intro push button")
         p.expect("space", r"Intro to Logic Problem #1", timeout=20)
         p.expect("alt+c", r"Intro push button", timeout=15, absent=clue, quiet=0.5)
-        # The fill-in chart: its first box by name, and back.
+        # The fill-in chart: its first boxes by name, Tab and Shift+Tab, and back.
         p.expect("Tab", r"Show Fill-In Grid push button")
         p.expect("space", r"^Floor, line 1 text\.$", timeout=20)
         p.expect("Tab", r"^Room, line 1 text\.$")
+        p.expect("shift+Tab", r"^Floor, line 1 text\.$")
         p.expect("alt+h", r"Show Fill-In Grid push button", timeout=15, absent=clue, quiet=0.5)
         # Back to the menu.
         p.expect("alt+x", r"^#1 - Conferences push button\.$", timeout=15)
