@@ -160,19 +160,21 @@ private slots:
     }
 
     // Right of the board, clear of its clues, where the screen has room; held
-    // within the screen's foot; below the board when its right has no room.
+    // within the screen's foot; below the board when its right has no room. The
+    // chart, hidden and shown again, stands where it stood.
     void sideWindowsOpenBesideTheBoard() {
         shown(board());
         QWidget* b = board().window();
         const QRect avail = b->screen()->availableGeometry(), home = b->frameGeometry();
-        const QPoint low(0, avail.bottom() - 9), right(avail.right() - 9 - home.width(), 0);
-        for (const auto& [window, opener, closer, at] :
-             {std::tuple{"FrmFillIn", "CmdShowFillIn", "CmdHide", home.topLeft()},
-              {"FrmLogicIntro", "CmdIntro", "CmdClose", home.topLeft()},
-              {"FrmLogicIntro", "CmdIntro", "CmdClose", low},
-              {"FrmLogicIntro", "CmdIntro", "CmdClose", right}}) {
-            b->move(at);
-            const QRect o = b->frameGeometry();
+        const QRect low(QPoint(0, avail.bottom() - 9), home.size()),
+            right(QPoint(avail.right() - 9 - home.width(), 0), home.size());
+        for (const auto& [window, opener, closer, at, o] :
+             {std::tuple{"FrmFillIn", "CmdShowFillIn", "CmdHide", home, home},
+              {"FrmLogicIntro", "CmdIntro", "CmdClose", home, home},
+              {"FrmLogicIntro", "CmdIntro", "CmdClose", low, low},
+              {"FrmLogicIntro", "CmdIntro", "CmdClose", right, right},
+              {"FrmFillIn", "CmdShowFillIn", "CmdHide", low, home}}) {
+            b->move(at.topLeft());
             QRect placed;
             test::whenModal(QLatin1String(window), [&](QWidget* w) {
                 placed = w->frameGeometry();
@@ -181,7 +183,7 @@ private slots:
             QTest::mouseClick(board().control<QWidget>(QLatin1String(opener)), Qt::LeftButton);
             const int top = std::min(o.top(), avail.bottom() + 1 - placed.height());
             QCOMPARE(placed.topLeft(),
-                     at == right ? QPoint(o.left(), o.bottom() + 1) : QPoint(o.right() + 1, top));
+                     o == right ? QPoint(o.left(), o.bottom() + 1) : QPoint(o.right() + 1, top));
         }
     }
 

@@ -7,6 +7,7 @@
 #include "catalogue/answers.h"
 #include "catalogue/catalogue.h"
 #include "chart/frm_fill_in.h"
+#include "modal_driver.h"
 #include "ui/controls.h"
 
 #include <QAccessible>
@@ -45,12 +46,7 @@ private slots:
         board().control<QWidget>(QStringLiteral("CmdExit"))->setFocus();
         key(Qt::Key_Tab);
     }
-    void cleanup() {
-        FrmFillIn::release();
-        FrmLogic::release();
-        FrmMain::release();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
     void puzzleOneByKeysAlone() {
         // At the staircase's edges the cursor stays put.
