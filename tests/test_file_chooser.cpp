@@ -81,16 +81,17 @@ private slots:
              {"a.txt", "b.TXT", "c.txt.old", "d.doc", ".hidden.txt", "locked.txt"})
             QVERIFY(putBytes(at(name), "x"));
         QVERIFY(QFile::setPermissions(at("locked.txt"), QFileDevice::ReadOwner));
-        for (const char* name : {"sub", "sub.txt", ".secret"})
+        for (const char* name : {"sub", "Zed", "sub.txt", "alpha", ".secret", "B"})
             QVERIFY(QDir(dir_->path()).mkdir(name));
         runChooser(1, [&](QWidget* w) {
             QVERIFY(openDirectory(w, dir_->path()));
             auto* files = w->findChild<QListWidget*>("filList");
             auto* dirs = w->findChild<QListWidget*>("dirList");
-            QStringList listed, shown, expected{at("sub"), at("sub.txt")};
+            QStringList listed, shown,
+                expected{at("alpha"), at("B"), at("sub"), at("sub.txt"), at("Zed")};
             for (int i = 0; i < files->count(); ++i) listed << files->item(i)->text();
             QCOMPARE(listed, QStringList({"a.txt", "b.TXT", "c.txt.old", "locked.txt"}));
-            // The path down from the root, then the subdirectories.
+            // The path down from the root, then the subdirectories, case aside.
             for (int i = 0; i < dirs->count(); ++i)
                 shown << dirs->item(i)->data(Qt::UserRole).toString();
             QDir d(dir_->path());
