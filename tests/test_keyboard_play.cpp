@@ -83,6 +83,7 @@ private slots:
             {board().cell(0), "1st Floor and California: blank"},
             {board().cell(at("1505")), "5th Floor and 10:00 a.m.: blank"},
             {board().cell(at("0511")), "Nurses and Texas: blank"},
+            {board().image(QStringLiteral("ImgX")), "X"},
             {FrmFillIn::get().control<QWidget>(QStringLiteral("Txt0203")), "Room, line 3"},
             {FrmMain::get().control<QWidget>(QStringLiteral("CmdPuz01")), "#1 - Conferences"}};
         for (const auto& [o, name] : names) QCOMPARE(nameOf(o), QString::fromUtf8(name));
