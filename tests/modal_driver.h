@@ -25,11 +25,10 @@ inline int& missedModals() {
 }
 
 // Runs act(window) once a modal window for which match(window) holds is active.
-inline void whenModal(std::function<bool(QWidget*)> match, std::function<void(QWidget*)> act,
-                      int timeoutMs = 5000) {
+inline void whenModal(std::function<bool(QWidget*)> match, std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    auto deadline = std::make_shared<QDeadlineTimer>(timeoutMs);
+    auto deadline = std::make_shared<QDeadlineTimer>(5000); // the window comes within 5 s
     QObject::connect(timer, &QTimer::timeout, [timer, match, act, deadline] {
         QWidget* w = QApplication::activeModalWidget();
         if (w && w->isVisible() && match(w)) {
@@ -48,15 +47,14 @@ inline void whenModal(std::function<bool(QWidget*)> match, std::function<void(QW
 }
 
 // The next modal window with this objectName ("FrmLogic", "FrmFiles"...).
-inline void whenModal(const QString& name, std::function<void(QWidget*)> act,
-                      int timeoutMs = 5000) {
-    whenModal([name](QWidget* w) { return w->objectName() == name; }, std::move(act), timeoutMs);
+inline void whenModal(const QString& name, std::function<void(QWidget*)> act) {
+    whenModal([name](QWidget* w) { return w->objectName() == name; }, std::move(act));
 }
 
 // The next message box; act gets it to read its text and press a button.
-inline void whenMessageBox(std::function<void(QMessageBox*)> act, int timeoutMs = 5000) {
+inline void whenMessageBox(std::function<void(QMessageBox*)> act) {
     whenModal([](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
-              [act](QWidget* w) { act(qobject_cast<QMessageBox*>(w)); }, timeoutMs);
+              [act](QWidget* w) { act(qobject_cast<QMessageBox*>(w)); });
 }
 
 // Releases every window in the order Exit does; returns the actions whose window never came.

@@ -55,7 +55,11 @@ private slots:
         QCOMPARE(shown(FrmFiles::get()), QStringLiteral("OKButton"));
         QVERIFY(test::openDirectory(FrmFiles::get().window(), dir.path()));
         auto* files = FrmFiles::get().control<QListWidget>(QStringLiteral("filList"));
+        // The first entry, under the focus, wears the dots while nothing is chosen yet.
+        const QRect first = files->visualItemRect(files->item(0));
+        const QImage plain = files->viewport()->grab(first).toImage();
         files->setFocus(Qt::TabFocusReason);
+        QVERIFY(files->viewport()->grab(first).toImage() != plain);
         // With nothing chosen, the first arrow picks the entry under the focus; other keys move.
         for (const auto& [key, picked] :
              {std::pair{Qt::Key_Down, "a.txt"}, {Qt::Key_Down, "b.txt"}, {Qt::Key_End, "c.txt"}}) {

@@ -67,10 +67,8 @@ private slots:
         shown(board());
         const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
         click(board().control<QWidget>(QStringLiteral("CmdNext")));
-        for (const char* tool : {"ImgO", "ImgErase", "ImgO"}) {
-            click(board().image(QLatin1String(tool)));
-            click(board().cell(20));
-        }
+        for (const char* tool : {"ImgO", "ImgErase", "ImgO"})
+            click(board().image(QLatin1String(tool))), click(board().cell(20));
         click(board().image(QStringLiteral("ImgX")));
         click(board().cell(40));
         for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
