@@ -125,8 +125,9 @@ bool replaceInPlace(int fd, const struct stat& st, std::string_view out) {
     const auto old = readStart(fd, kMaxKeptBytes);
     if (!old || old->size() > kMaxKeptBytes) return false;
     auto putBack = [&] {
+        // Each step is tried whatever came of the one before.
         writeAt(fd, *old, 0);
-        ::ftruncate(fd, off_t(old->size()));
+        [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(old->size()));
         ::fsync(fd);
         return false;
     };
