@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window as the player sees it, compared with the reference pictures in
-// tests/golden, one per window and scale (CTest runs this at scale 1 and 2).
-// ZLP_GOLDEN_WRITE=1 writes the references that differ anew and names them
-// (tools/golden.sh); a failing comparison leaves the shot and a difference
-// picture (differing pixels red) in the build tree.
+// Every window as the player sees it, and as a screen reader is given it, compared
+// with the references in tests/golden, one per window and scale (CTest runs this
+// at scale 1 and 2). ZLP_GOLDEN_WRITE=1 writes the references that differ anew and
+// names them (tools/golden.sh); a failing comparison leaves the shot and a
+// difference picture (differing pixels red), or the text read, in the build tree.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
@@ -13,8 +13,10 @@
 #include "modal_driver.h"
 #include "saves/frm_files.h"
 
+#include <QAccessible>
 #include <QtTest>
 
+#include <bit>
 #include <filesystem>
 
 using namespace zlp;
@@ -38,6 +40,23 @@ QImage differences(const QImage& actual, const QImage& expected) {
     return any ? diff : QImage();
 }
 
+// What a screen reader is given of the window, its children indented below it. A hidden
+// object has no place, and what it holds (a combo box's list) is not read.
+QString heard;
+void readOut(QAccessibleInterface* a, QPoint origin, int depth = 0) {
+    const QAccessible::State s = a->state();
+    heard += QString(depth * 2, QLatin1Char(' '));
+    QDebug(&heard) << a->role() << (s.invisible ? QRect() : a->rect().translated(-origin))
+                   << a->text(QAccessible::Name) << a->text(QAccessible::Description)
+                   << a->text(QAccessible::Value) << Qt::hex << std::bit_cast<quint64>(s);
+    heard.back() = QLatin1Char('\n'); // for the blank QDebug leaves
+    for (int i = 0; !s.invisible && i < a->childCount(); ++i)
+        readOut(a->child(i), origin, depth + 1);
+}
+void readOut(QWidget* w) {
+    heard.clear(), readOut(QAccessible::queryAccessibleInterface(w), w->geometry().topLeft());
+}
+
 // What the screen holds of the window after act ran with the window shown: a
 // change that never repaints its control goes unseen, as it would by the player.
 QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
@@ -47,6 +66,7 @@ QImage shown(ui::FormBase& form, const std::function<void()>& act = {}) {
     (void)QTest::qWaitForWindowActive(w); // the focus marks show only when active
     if (act) act();
     const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    readOut(w);
     if (qApp->devicePixelRatio() > 1) return drawn; // the screen keeps whole pixels only at 1
     QImage seen;                                    // repainting may lag behind on a busy machine
     for (int wait = 0; wait < 50; QTest::qWait(20), ++wait)
@@ -80,6 +100,7 @@ QImage popup(std::function<void()> trigger) {
                     [&image](QWidget* w) {
                         (void)QTest::qWaitForWindowActive(w); // for its focus marks
                         image = w->grab().toImage();
+                        readOut(w);
                         w->close();
                     });
     trigger();
@@ -170,20 +191,22 @@ private slots:
         QFETCH(QString, name);
         QTest::failOnWarning(QRegularExpression(QStringLiteral("not a whole pixel")));
         const QImage actual = kShots.at(name)().convertToFormat(QImage::Format_RGB32);
-        const QString file = QStringLiteral("%1@%2x.png").arg(name).arg(qApp->devicePixelRatio());
+        const QString file = QStringLiteral("%1@%2x").arg(name).arg(qApp->devicePixelRatio());
         const QString reference = home_ + QStringLiteral("/tests/golden/") + file;
         const QImage diff =
-            differences(actual, QImage(reference).convertToFormat(QImage::Format_RGB32));
-        if (diff.isNull()) return;
-        if (qEnvironmentVariableIntValue("ZLP_GOLDEN_WRITE")) {
-            QVERIFY(actual.save(reference));
-            qWarning("changed: tests/golden/%s", qPrintable(file));
-            return;
-        }
-        const QString out = QStringLiteral(ZLP_GOLDEN_OUT "/"), shot = out + file;
-        QDir().mkpath(out);
-        QVERIFY(actual.save(shot) && diff.save(out + "diff-" + file));
-        QFAIL(qPrintable(reference + " differs: see " + shot + " and " + out + "diff-" + file));
+            differences(actual, QImage(reference + ".png").convertToFormat(QImage::Format_RGB32));
+        QFile known(reference + ".txt");
+        const bool sameText = known.open(QIODevice::ReadOnly) && known.readAll() == heard.toUtf8();
+        if (diff.isNull() && sameText) return;
+        const bool write = qEnvironmentVariableIntValue("ZLP_GOLDEN_WRITE");
+        const QString out = write ? reference : QStringLiteral(ZLP_GOLDEN_OUT "/") + file;
+        QDir().mkpath(QFileInfo(out).path());
+        QFile text(out + ".txt");
+        QVERIFY(diff.isNull() || actual.save(out + ".png"));
+        QVERIFY(sameText || (text.open(QIODevice::WriteOnly) && text.write(heard.toUtf8()) > 0));
+        if (write) return qWarning("changed: tests/golden/%s", qPrintable(file));
+        QVERIFY(diff.isNull() || diff.save(out + "-diff.png"));
+        QFAIL(qPrintable(reference + " differs from what is shown or read: see " + out + ".*"));
     }
 };
 

@@ -146,18 +146,6 @@ private slots:
         QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
     }
 
-    // Fixed captions, which the title bar shows and the window pictures leave out.
-    void fixedCaptions() {
-        QCOMPARE(FrmExamples::get().window()->windowTitle(), QStringLiteral("Examples"));
-        for (const auto& [mode, caption] :
-             {std::pair{1, "Open Saved File"}, {2, "Save a Logic Problem"}}) {
-            FrmFiles::get().FileMode = Int16(mode);
-            QCOMPARE(FrmFiles::get().window()->windowTitle(),
-                     QStringLiteral("Zentara's Logic Problems - ") + QLatin1String(caption));
-            FrmFiles::get().unload();
-        }
-    }
-
     // The introduction of the puzzle of the moment (its text as laid out is in test_golden).
     void introduction() {
         QString caption, text;

@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes the reference pictures of tests/golden anew where the windows now look
-# different, at both scales, and names each one written. Run it on purpose,
-# after a change meant to be seen; then look at the pictures and commit them.
+# Writes the references of tests/golden (each window's picture and what a screen
+# reader is given of it) anew where the windows now differ, at both scales, and
+# names each one written. Run it on purpose, after a change meant to be seen or
+# heard; then look at the pictures, read the texts' differences, and commit them.
 # Usage: tools/golden.sh [build folder, default build]
 set -eu
 cd "$(dirname "$0")/.."
