@@ -98,6 +98,7 @@ private slots:
         const SolveReport rep = solve(clues, ItemValues{});
         QCOMPARE(rep.answers, answers);
         QCOMPARE(rep.withoutClue, withoutClue);
+        QCOMPARE(rep.firstAnswers.size(), std::size_t(std::min(answers, 2LL))); // two to tell apart
     }
 };
 

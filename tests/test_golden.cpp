@@ -189,7 +189,9 @@ private slots:
     }
     void windows() {
         QFETCH(QString, name);
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("not a whole pixel")));
+        // Any warning fails (a place off the pixel, a pixel read outside its picture) but
+        // the offscreen platform's own.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not)")));
         const QImage actual = kShots.at(name)().convertToFormat(QImage::Format_RGB32);
         const QString file = QStringLiteral("%1@%2x").arg(name).arg(qApp->devicePixelRatio());
         const QString reference = home_ + QStringLiteral("/tests/golden/") + file;

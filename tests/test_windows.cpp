@@ -11,7 +11,6 @@
 #include "modal_driver.h"
 #include "saves/frm_files.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -146,21 +145,16 @@ private slots:
         QCOMPARE(tabOrder(child(w, order[0]), int(order.size())), order);
     }
 
-    // The introduction of the puzzle of the moment (its text as laid out is in test_golden).
+    // The introduction stays on Escape, having no cancel button (its caption, and its text
+    // with the line ends its pieces are joined by, are in test_golden's reader texts).
     void introduction() {
-        QString caption, text;
         bool stayed = false;
         showing(FrmLogicIntro::get(), 1, [&](QWidget* w) {
-            caption = w->windowTitle();
-            text = child<QLabel>(w, "Label1")->text();
-            QTest::keyClick(child(w, "CmdClose"), Qt::Key_Escape); // no cancel button here
+            QTest::keyClick(child(w, "CmdClose"), Qt::Key_Escape);
             stayed = w->isVisible();
             click(w, "CmdClose");
         });
         QVERIFY(!FrmLogicIntro::get().isLoaded() && stayed);
-        QCOMPARE(caption, QStringLiteral("Intro to Logic Problem #1 - Conferences"));
-        // Its pieces joined by line ends, which the wrapping alone could hide.
-        QVERIFY(text.contains(QStringLiteral("on which\nfloor (1st")) && !text.contains('\r'));
     }
 
     // CR LF line ends only (the heading and its rule are in test_golden).
