@@ -130,19 +130,24 @@ private slots:
     }
 
     // The commands show their windows modally over the board; Exit ends the chooser's mode.
+    // With no room below the board or beside it, the side windows stand at the screen's edge.
     void commands() {
         openBoard(1);
+        const QRect screen = board().window()->screen()->availableGeometry();
+        board().window()->move(0, screen.bottom() + 1 - board().window()->frameGeometry().height());
         for (const auto& [button, window] : {std::pair{"CmdIntro", "FrmLogicIntro"},
                                              {"CmdShowFillIn", "FrmFillIn"},
                                              {"CmdSave", "FrmFiles"}}) {
-            int modeSeen = -1;
+            int modeSeen = -1, right = -1;
             test::whenModal(QLatin1String(window), [&](QWidget* w) {
                 modeSeen =
                     w->isModal() && board().window()->isVisible() ? FrmFiles::get().FileMode : -2;
+                right = w->frameGeometry().right();
                 ui::FormBase::byName(QLatin1String(window))->unload();
             });
             click(QLatin1String(button));
             QCOMPARE(modeSeen, QLatin1String(button) == "CmdSave" ? 2 : 0);
+            QCOMPARE(right == screen.right(), QLatin1String(button) != "CmdSave");
         }
         play("O,0101"); // the chooser's save mode does not replay: the tool marks
         QCOMPARE(board().board.state(0), kStateO);
