@@ -80,14 +80,18 @@ private slots:
         QVERIFY(QFile::setPermissions(at("locked.txt"), QFileDevice::ReadOwner));
         for (const char* name : {"sub", "Zed", "sub.txt", "alpha", ".secret", "B"})
             QVERIFY(QDir(dir_->path()).mkdir(name));
+        // Links count as what they lead to; one that leads nowhere is left out.
+        for (const auto& [to, link] :
+             {std::pair{"a.txt", "e.txt"}, {"alpha", "linked"}, {"-", "f.txt"}})
+            QVERIFY(QFile::link(at(to), at(link)));
         runChooser(1, [&](QWidget* w) {
             QVERIFY(openDirectory(w, dir_->path()));
             auto* files = w->findChild<QListWidget*>("filList");
             auto* dirs = w->findChild<QListWidget*>("dirList");
             QStringList listed, shown,
-                expected{at("alpha"), at("B"), at("sub"), at("sub.txt"), at("Zed")};
+                expected{at("alpha"), at("B"), at("linked"), at("sub"), at("sub.txt"), at("Zed")};
             for (int i = 0; i < files->count(); ++i) listed << files->item(i)->text();
-            QCOMPARE(listed, QStringList({"a.txt", "b.TXT", "c.txt.old", "locked.txt"}));
+            QCOMPARE(listed, QStringList({"a.txt", "b.TXT", "c.txt.old", "e.txt", "locked.txt"}));
             // The path down from the root, then the subdirectories, case aside.
             for (int i = 0; i < dirs->count(); ++i)
                 shown << dirs->item(i)->data(Qt::UserRole).toString();

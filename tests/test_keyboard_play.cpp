@@ -71,7 +71,6 @@ private slots:
         key(Qt::Key_Space); // Get the Answers
         QCOMPARE(reader(board().cell(0))->text(QAccessible::Description),
                  QStringLiteral("wrong O"));
-        QVERIFY(grid()->cursor() != 0); // on the last answer marked
         QVERIFY(nameOf(grid()).endsWith(QStringLiteral(": O. Answer, your O is right")));
         key(Qt::Key_Backtab), key(Qt::Key_Backtab);
         key(Qt::Key_Space); // Next: puzzle 2, the cursor home

@@ -73,8 +73,10 @@ private slots:
         FrmMain::get().PuzzleNumber = 12;
         QVERIFY(!FrmMain::get().isLoaded()); // a variable does not load the window
         QVERIFY(FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit")));
+        const QPointer<QWidget> controls = FrmMain::get().window();
         FrmMain::get().unload();
-        QVERIFY(!FrmMain::get().isLoaded() &&
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!controls && !FrmMain::get().isLoaded() &&
                 FrmMain::get().control<QPushButton>(QStringLiteral("CmdExit"))); // loads again
         QCOMPARE(FrmMain::get().PuzzleNumber, Int16(12));
         FrmMain::release();
