@@ -48,7 +48,7 @@ private slots:
     }
 
     // Characters of the last line, its line end left out, a CR alone counted; the
-    // last case spans read chunks. Under a limit, counted to one past it at most.
+    // last two span the pieces read. Under a limit, counted to one past it at most.
     void lastLineLengthCounts() {
         const std::pair<QByteArray, qulonglong> cases[] = {
             {"", 0},
@@ -61,7 +61,8 @@ private slots:
             {"abc\r", 4},
             {"ab\r\r\n", 3},
             {QByteArray("a\0b\n", 4), 3},
-            {QByteArray(70000, 'x') + "\n" + QByteArray(65837, 'y'), 65837}};
+            {QByteArray(70000, 'x') + "\n" + QByteArray(65837, 'y'), 65837},
+            {"a\n" + QByteArray(4096, 'y'), 4096}};
         for (const auto& [text, length] : cases) {
             std::istringstream in(text.toStdString());
             QCOMPARE(qulonglong(lastLineLength(in).value()), length);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window as the player sees it, and as a screen reader is given it, compared
-// with the references in tests/golden, one per window and scale (CTest runs this
-// at scale 1 and 2). ZLP_GOLDEN_WRITE=1 writes the references that differ anew and
-// names them (tools/golden.sh); a failing comparison leaves the shot and a
-// difference picture (differing pixels red), or the text read, in the build tree.
+// Every window as the player sees it and as a screen reader is given it, against tests/golden:
+// a reference per window and scale (CTest runs scale 1 and 2). ZLP_GOLDEN_WRITE=1 writes those
+// that differ anew and names them (tools/golden.sh); a failing comparison leaves the shot, a
+// difference picture (differing pixels red) and the text read in the build tree.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"
