@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A new player's first minutes, measured in what the screen shows, at the scale
-// CTest runs it with (1, and 2 in a second run): the chosen tool, the focus,
-// keys after the mouse, where the side windows open, hints. Captions and
-// message boxes as drawn are in test_golden's pictures.
+// A new player's first minutes, measured in what the screen shows, at the scale CTest runs it
+// with (1, and 2 in a second run): the chosen tool, the focus, keys after the mouse, where the
+// side windows open, hints. Captions and message boxes as drawn are in test_golden's pictures.
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "board/frm_logic.h"

@@ -48,8 +48,7 @@ private slots:
         const QImage one(path), two(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
         QVERIFY2(!one.isNull() && !two.isNull(), qPrintable(path));
         QCOMPARE(two.size(), one.size() * 2);
-        // At half the plain size (a stroke may fall half a pixel apart), the twin is nearer the
-        // picture than a blank is.
+        // At half size (strokes may fall half a pixel apart) the twin is nearer it than blank is.
         const QImage a = onWhite(one, one.size() / 2), b = onWhite(two, a.size());
         QImage white = a;
         white.fill(Qt::white);
