@@ -32,8 +32,7 @@ private slots:
     void record() {
         QFETCH(int, number);
         const PuzzleRecord& r = *PuzzleCatalogue::instance().find(number);
-        // The menu button holds a title of at most 19 characters; the side labels
-        // run down category 1, then 4, then 3.
+        // A menu title of 1 to 19 characters; side labels run down category 1, then 4, then 3.
         QVERIFY2(!r.MenuTitle.empty() && r.MenuTitle.size() <= 19, r.MenuTitle.c_str());
         for (int k = 0; k < 5; ++k) {
             QCOMPARE(q(r.SideItems[k]), q(r.Items[0][k]));
