@@ -228,8 +228,7 @@ private slots:
         expectFreshBoard();
     }
 
-    // Without the pictures every step still runs; the player is told once per
-    // set-up, after it, of every file that is missing.
+    // Without the pictures every step still runs; once per set-up, after it, all missing are told.
     void missingPictures() {
         QTemporaryDir empty;
         QVERIFY(QDir::setCurrent(empty.path()));

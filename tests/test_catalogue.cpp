@@ -39,8 +39,7 @@ private slots:
             QCOMPARE(q(r.SideItems[5 + k]), q(r.Items[3][k]));
             QCOMPARE(q(r.SideItems[10 + k]), q(r.Items[2][k]));
         }
-        // The clue panel holds 28 lines of 38 characters; every clue starts
-        // with a star, its further lines are indented by three blanks.
+        // The clue panel holds 28 lines of 38; a clue starts with a star, further lines indent 3.
         const QStringList lines = q(r.ClueText).split(QStringLiteral("\r\n"));
         QVERIFY2(lines.size() >= 25 && lines.size() <= 28, qPrintable(q(r.ClueText)));
         int clues = 0;

@@ -154,9 +154,8 @@ private slots:
         }
     }
 
-    // Right of the board, clear of its clues, where the screen has room; held
-    // within the screen's foot; below the board when its right has no room. The
-    // chart, hidden and shown again, stands where it stood.
+    // Right of the board, clear of its clues, where the screen has room; held within the screen's
+    // foot; below it when its right has no room; the chart, hidden and shown again, stays put.
     void sideWindowsOpenBesideTheBoard() {
         shown(board());
         QWidget* b = board().window();

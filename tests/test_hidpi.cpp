@@ -56,8 +56,7 @@ private slots:
         QVERIFY2(apart <= 0.8 * ink, qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(ink)));
     }
 
-    // The desktop matches windows to the entry by its file name and, on X11,
-    // by the window class it names.
+    // The desktop matches windows to its entry by file name and, on X11, by window class.
     void windowsCarryTheDesktopEntryNames() {
         const QString id = QGuiApplication::desktopFileName();
         QSettings entry(QStringLiteral("app/%1.desktop").arg(id), QSettings::IniFormat);
