@@ -240,14 +240,4 @@ void GridKeys::paintEvent(QPaintEvent*) {
     p.drawRect(r.width() - kRingPx, 0, kRingPx, r.height());
 }
 
-void GridKeys::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void GridKeys::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 } // namespace zlp

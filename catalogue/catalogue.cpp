@@ -125,7 +125,6 @@ PuzzleRecord makeRecord(int number) {
 } // namespace
 
 PuzzleCatalogue::PuzzleCatalogue() {
-    records_.reserve(25);
     for (int n = 1; n <= 25; ++n) records_.push_back(makeRecord(n));
 }
 

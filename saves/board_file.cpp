@@ -32,7 +32,6 @@ std::optional<long long> parseInteger(std::string_view field) {
 
 std::string formatBoard(Int16 puzzleNumber, const std::array<Int16, kCellCount>& states) {
     std::string out = std::to_string(puzzleNumber);
-    out.reserve(out.size() + 2 * kCellCount + 2);
     for (const Int16 s : states) {
         out += ',';
         out += std::to_string(s);

@@ -156,8 +156,7 @@ private slots:
         QCOMPARE(FrmFiles::get().FileMode, Int16(0));
     }
 
-    // Next and Exit at the ends of the catalogue: the board stays open up to puzzle 25
-    // and starts afresh; Next there closes it with the menu back at puzzle 1.
+    // Next up to 25 starts afresh; on 25, Next closes the board with the menu at 1, Exit at 25.
     void nextAndExitAtTheEnds() {
         for (const auto& [from, button, after] :
              {std::tuple{24, "CmdNext", 25}, {25, "CmdNext", -1}, {25, "CmdExit", -25}}) {

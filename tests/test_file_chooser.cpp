@@ -57,8 +57,7 @@ private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
     void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
-    // Each mode (its caption is in test_golden) is a window of fixed size; Cancel and
-    // the close box end it and leave the file picked alone.
+    // Each mode is a fixed-size window; Cancel and the close box end it, leaving the file alone.
     void modes() {
         QVERIFY(putBytes(at("game.txt"), "x"));
         for (const int run : {0, 1, 2, 3}) {

@@ -80,8 +80,7 @@ private slots:
         QCOMPARE(board().board.CurrentTool, Int16(1)); // the eraser handed back to X
     }
 
-    // The chosen tool's sunken border against the blue panel and the white
-    // board, side by side, with the picture whole inside it.
+    // The chosen tool's sunken border shows on blue and on white, the picture whole inside it.
     void chosenToolStandsOut() {
         shown(board());
         const ui::ImageControl* eraser = board().image(QStringLiteral("ImgErase"));
@@ -116,8 +115,7 @@ private slots:
         }
     }
 
-    // Every stop of every window, from the moment it opens: the focused control
-    // looks different by clear contrast, and on a button the dots keep off the caption.
+    // At every stop of every window, from its opening: the focus shows clearly, off a caption.
     void focusShowsEverywhere() {
         FrmFiles::get().FileMode = 1;
         for (ui::FormBase* form : std::initializer_list<ui::FormBase*>{

@@ -47,7 +47,6 @@ void installFontSubstitutes() {
 
 QString labelText(const QString& caption) {
     QString out;
-    out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
         const QStringView rest = QStringView(caption).sliced(i);
         if (rest.startsWith(u"\r\n")) continue; // CR LF breaks a label's line as LF does
@@ -271,7 +270,6 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, int l, int t, int w,
 QPlainTextEdit* addMultiLineTextBox(QWidget* parent, const QString& name, int l, int t, int w,
                                     int h) {
     auto* box = addControl<QPlainTextEdit>(parent, name, l, t, w, h);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
@@ -301,14 +299,13 @@ void placeInPictureBox(ImageControl* box, QWidget* control) {
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background) {
     auto* frame = addControl<QFrame>(parent, name, l, t, w, h);
-    frame->setFrameShape(QFrame::NoFrame);
     setColours(frame, colours::black, background);
     return frame;
 }
 
 QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
                  const QColor& colour) {
-    auto* line = new QWidget(parent);
+    auto* line = new LineControl(parent);
     line->setObjectName(name);
     const int left = px(std::min(x1, x2)), top = px(std::min(y1, y2));
     const int right = px(std::max(x1, x2)), bottom = px(std::max(y1, y2));

@@ -148,6 +148,13 @@ void placeInPictureBox(ImageControl* box, QWidget* control);
 // A borderless container panel with its own background colour.
 QFrame* addFrame(QWidget* parent, const QString& name, int l, int t, int w, int h,
                  const QColor& background);
+// A line, a class of the game's own: a reader is told it is drawn only, which
+// Qt's own answer for a plain widget would keep from it.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
 // A horizontal or vertical line from (x1, y1) to (x2, y2) in twips, widthPx pixels wide.
 QWidget* addLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, int widthPx,
                  const QColor& colour);
