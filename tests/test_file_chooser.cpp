@@ -126,9 +126,8 @@ private slots:
         QCOMPARE(savedBytes(at("sub/game.txt")), board);
     }
 
-    // A typed name gets the ending unless it has it; a picked name that is
-    // edited is taken as it stands; an existing name brings the question, and
-    // only OK replaces the file.
+    // A typed name gets the ending unless it has it; a picked name that is edited is taken as it
+    // stands; an existing name brings the question, and only OK replaces the file.
     void savesUnderTheChosenName() {
         const struct {
             const char *pick, *typed, *written;

@@ -3,7 +3,6 @@
 // shows them in their room); and windows carry the names the desktop entry matches.
 #include "app/app.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QtTest>
 

@@ -180,11 +180,10 @@ void TestSaveFaults::saveLeavesTheOldFileWhole() {
         QCOMPARE(now, c.old);
 }
 
-// The child is ended at each step of the save in turn, over a longer board,
-// one as long, or long notes (beside only): the folder lists the board's name
-// only, holding the old bytes or the new board. In place, a longer board is cut
-// to the new one in a second step, and between the two it holds the new board
-// and the old one's last byte: the format has no padding to spare that.
+// The child is ended at each step of the save in turn, over a longer board, one as long, or long
+// notes (beside only): the folder lists the board's name only, holding the old bytes or the new
+// board. In place, a longer board is cut to the new one in a second step, and between the two it
+// holds the new board and the old one's last byte: the format has no padding to spare that.
 void TestSaveFaults::killedSaveLeavesOldOrNew() {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("board.txt"));
@@ -271,9 +270,8 @@ void TestSaveFaults::readerOpensOnlyFiles() {
     QCOMPARE(listFolder(dir.path().toStdString()).size(), 5u); // nothing left behind
 }
 
-// With the working folder gone the chooser still shows one; a name that is
-// not UTF-8 is listed and opens; a saved value outside 0 to 2 leaves its cell
-// blank.
+// With the working folder gone the chooser still shows one; a name that is not UTF-8 is listed and
+// opens; a saved value outside 0 to 2 leaves its cell blank.
 void TestSaveFaults::chooserReachesEveryName() {
     prepareApplication();
     const QString home = QDir::currentPath();
