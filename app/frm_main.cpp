@@ -67,7 +67,9 @@ void FrmMain::build(QWidget& w) {
         auto* b = addButton(&w, QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')),
                             puzzleCaption(n), at.x(), at.y(), 2055, 375);
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
-        b->setAccessibleName(readerText(b->text())); // the caption's centring blanks are not read
+        // Read without the centring blanks, and with the whole title: "w/o" would be spelt out.
+        b->setAccessibleName(QStringLiteral("#%1 - ").arg(n) +
+                             QString::fromStdString(PuzzleCatalogue::title(n)));
         order.append(b);
     }
 

@@ -99,7 +99,7 @@ PuzzleRecord makeRecord(int number) {
     const PuzzleSource s = kSources[i]();
     PuzzleRecord r;
     r.Number = static_cast<std::int16_t>(number);
-    r.Title = kHeadings[i].title;
+    r.Title = PuzzleCatalogue::title(number);
     r.MenuTitle = PuzzleCatalogue::menuTitle(number);
     for (std::size_t c = 0; c < 4; ++c) r.CategoryNames[c] = kHeadings[i].categories[c];
     char file[32];
@@ -128,10 +128,13 @@ PuzzleCatalogue::PuzzleCatalogue() {
     for (int n = 1; n <= 25; ++n) records_.push_back(makeRecord(n));
 }
 
+std::string PuzzleCatalogue::title(int number) {
+    return number < 1 || number > 25 ? std::string() : kHeadings[number - 1].title;
+}
+
 std::string PuzzleCatalogue::menuTitle(int number) {
-    if (number < 1 || number > 25) return {};
     // The menu buttons are narrow: the one long title is shortened there.
-    return number == 19 ? "Doctors w/o Borders" : kHeadings[number - 1].title;
+    return number == 19 ? "Doctors w/o Borders" : title(number);
 }
 
 const PuzzleCatalogue& PuzzleCatalogue::instance() {

@@ -37,6 +37,8 @@ public:
     // MenuTitle of record 1 to 25 without building the catalogue (the main
     // menu needs only these); empty for any other number.
     static std::string menuTitle(int number);
+    // Title of record 1 to 25, the same way; empty for any other number.
+    static std::string title(int number);
 
     // The record for 1 to 25; nullptr for any other number.
     const PuzzleRecord* find(int number) const;

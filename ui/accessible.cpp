@@ -289,8 +289,4 @@ void speakNameOnTabIn(QLineEdit* box) {
     box->installEventFilter(new NameOnTabIn(box));
 }
 
-QString readerText(const QString& caption) {
-    return labelText(caption).trimmed();
-}
-
 } // namespace zlp::ui

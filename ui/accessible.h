@@ -44,7 +44,4 @@ void speakWhenActive(QWidget* control, const QString& text);
 // control entered so does.
 void speakNameOnTabIn(QLineEdit* box);
 
-// A caption as it should be read: no access-key marks, no blanks around it.
-QString readerText(const QString& caption);
-
 } // namespace zlp::ui
