@@ -131,6 +131,11 @@ void FrmFiles::build(QWidget& w) {
     setColours(ending, colours::blue, colours::yellow);
 
     tabOrder({name, ok, cancel, files, dirs, drives});
+    // The window labels none of these, so a screen reader is given names of its own (a
+    // drive list is read by the drive it shows).
+    name->setAccessibleName(QStringLiteral("File name"));
+    files->setAccessibleName(QStringLiteral("Files"));
+    dirs->setAccessibleName(QStringLiteral("Folders"));
 
     // The lists start where the program runs.
     openDirectory(startDirectory());

@@ -307,8 +307,16 @@ def play(game, catalogue, show):
         p.expect("Tab", r"^Room, line 1 text\.$")
         p.expect("shift+Tab", r"^Floor, line 1 text\.$")
         p.expect("alt+h", r"Show Fill-In Grid push button", timeout=15, absent=clue, quiet=0.5)
+        # The chooser, to save: its box and lists, which no caption labels, by name; Cancel.
+        p.expect("alt+s", r"^File name text\.$", timeout=20)
+        p.expect("Tab Tab Tab", r"^Files\.$")
+        p.expect("Tab", r"^Folders\.$")
+        p.expect("shift+Tab shift+Tab", r"^Cancel push button\.$")
+        p.expect("space", r"Show Fill-In Grid push button", timeout=15)
         # Back to the menu.
         p.expect("alt+x", r"^#1 - Conferences push button\.$", timeout=15)
+        # The one title the menu shortens is read whole.
+        p.expect(" ".join(["Tab"] * 18), r"^#19 - Doctors without Borders push button\.$")
 
         if p.failures:
             print("Heard, in order:\n  " + "\n  ".join(speech.heard))
