@@ -61,7 +61,7 @@ void FrmMain::build(QWidget& w) {
     setButtonFace(instructions, colours::yellow);
     connect(instructions, &QPushButton::clicked, this, &FrmMain::CmdInstructions_Click);
 
-    QList<QWidget*> order{instructions};
+    // Made in tab order: Instructions, the puzzles, Open Saved File, Exit.
     for (int n = 1; n <= 25; ++n) {
         const QPoint at = puzzleButtonTwips(n);
         auto* b = addButton(&w, QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')),
@@ -70,7 +70,6 @@ void FrmMain::build(QWidget& w) {
         // Read without the centring blanks, and with the whole title: "w/o" would be spelt out.
         b->setAccessibleName(QStringLiteral("#%1 - ").arg(n) +
                              QString::fromStdString(PuzzleCatalogue::title(n)));
-        order.append(b);
     }
 
     auto* open = addButton(&w, QStringLiteral("CmdOpenSaved"), QStringLiteral("&Open Saved File"),
@@ -82,7 +81,6 @@ void FrmMain::build(QWidget& w) {
     auto* exit =
         addButton(&w, QStringLiteral("CmdExit"), QStringLiteral("E&xit"), 5760, 4800, 975, 495);
     connect(exit, &QPushButton::clicked, this, &FrmMain::CmdExit_Click);
-    tabOrder(order << open << exit);
 }
 
 void FrmMain::Form_Load() {

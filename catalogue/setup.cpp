@@ -35,9 +35,8 @@ void FrmLogic::SetUpPuzzle() {
     // A replay starts from that blank grid too: a saved value other than 0, 1
     // or 2 leaves its cell blank in state and picture, so what is seen is saved.
     board.resetBoard();
-    cell(0)->setPicture(readPicture(QStringLiteral("ZLP-Images\\blank.gif")));
-    const QPixmap blank = cell(0)->picture();
-    for (int k = 1; k < kCellCount; ++k) cell(k)->setPicture(blank);
+    const QPixmap blank = readPicture(QStringLiteral("ZLP-Images\\blank.gif"));
+    for (int k = 0; k < kCellCount; ++k) cell(k)->setPicture(blank);
     if (files.FileMode == 1)
         for (int k = 0; k < kCellCount; ++k) ImgCell_Click(k);
 

@@ -202,7 +202,6 @@ void CommandButton::paintEvent(QPaintEvent*) {
         return;
     } else {
         // The bevel as the style draws it; the caption is wrapped below.
-        option.text.clear();
         p.drawControl(QStyle::CE_PushButtonBevel, option);
     }
     if (isDown()) {
