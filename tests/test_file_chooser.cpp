@@ -57,13 +57,14 @@ private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
     void cleanup() { QCOMPARE(test::releaseAll(), 0); }
 
-    // Each mode is a fixed-size window; Cancel and the close box end it, leaving the file alone.
+    // Each mode is a fixed-size window at the top left; Cancel and the close box end it, leaving
+    // the file alone.
     void modes() {
         QVERIFY(putBytes(at("game.txt"), "x"));
         for (const int run : {0, 1, 2, 3}) {
             const bool save = run >= 2;
             runChooser(save ? 2 : 1, [&](QWidget* w) {
-                QCOMPARE(w->minimumSize(), w->maximumSize());
+                QVERIFY(w->minimumSize() == w->maximumSize() && w->pos() == QPoint(20, 20));
                 for (const char* name : {"OKButton", "CancelButton"})
                     QVERIFY(!w->findChild<QPushButton*>(name)->autoDefault());
                 QVERIFY(openDirectory(w, dir_->path()) && pickFile(w, "game.txt"));
