@@ -216,12 +216,8 @@ void FrmFiles::openDirectory(const QString& dir) {
 void FrmFiles::selectDriveOfShownDirectory() {
     auto* drives = control<QComboBox>(QStringLiteral("drvList"));
     const QString root = driveOf(shownDir_);
-    int index = drives->findData(root);
-    if (index < 0) {
-        drives->addItem(root, root);
-        index = drives->count() - 1;
-    }
-    drives->setCurrentIndex(index);
+    if (drives->findData(root) < 0) drives->addItem(root, root);
+    drives->setCurrentIndex(drives->findData(root));
 }
 
 void FrmFiles::drvList_Change() {
