@@ -118,7 +118,7 @@ const bool factoryInstalled = [] {
     return true;
 }();
 
-// One of the two objects a control speaks through: its name is the text.
+// One of the objects a window speaks through: its name is the text.
 class Utterance : public QAccessibleInterface {
 public:
     Utterance(QWidget* control, int index) : control_(control), index_(index) {}
