@@ -61,7 +61,6 @@ QString labelText(const QString& caption) {
 }
 
 void fitPreBrokenText(QLabel* label, const QString& text, const QFont& preferred) {
-    label->setWordWrap(false);
     label->setText(text);
     const QRect room = label->contentsRect();
     const auto fits = [&](const QFont& f) {
