@@ -32,7 +32,7 @@ int valueOf(int category, int item, const ItemValues& values) {
 // The highest category a clue looks at: it can be decided once categories up
 // to that one are placed.
 int depthOf(const ClueExpr& e) {
-    int d = std::max({e.a.category, e.b.category, e.category, 1});
+    int d = std::max({e.a.category, e.b.category, e.category});
     for (const auto& p : e.parts) d = std::max(d, depthOf(p));
     return d;
 }
