@@ -32,9 +32,7 @@ QPoint puzzleButtonTwips(int n) {
 
 QString FrmMain::puzzleCaption(int n) {
     // The titles alone: the whole catalogue is built when a puzzle is first chosen.
-    const std::string title = PuzzleCatalogue::menuTitle(n);
-    if (title.empty()) return {};
-    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(title) +
+    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(PuzzleCatalogue::menuTitle(n)) +
            QString(kTrailingBlanks[n - 1], QLatin1Char(' '));
 }
 

@@ -35,9 +35,9 @@ class PuzzleCatalogue {
 public:
     static const PuzzleCatalogue& instance();
     // MenuTitle of record 1 to 25 without building the catalogue (the main
-    // menu needs only these); empty for any other number.
+    // menu needs only these).
     static std::string menuTitle(int number);
-    // Title of record 1 to 25, the same way; empty for any other number.
+    // Title of record 1 to 25, the same way.
     static std::string title(int number);
 
     // The record for 1 to 25; nullptr for any other number.
