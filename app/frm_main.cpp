@@ -28,11 +28,16 @@ QPoint puzzleButtonTwips(int n) {
     if (n <= 18) return {2400, 120 + (n - 8) * 480};
     return {4680, 120 + (n - 19) * 480};
 }
+
+// "#n - " and a title: the start of a puzzle button's caption, and the words it is read by.
+QString numbered(int n, const std::string& title) {
+    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(title);
+}
 } // namespace
 
 QString FrmMain::puzzleCaption(int n) {
     // The titles alone: the whole catalogue is built when a puzzle is first chosen.
-    return QStringLiteral("#%1 - ").arg(n) + QString::fromStdString(PuzzleCatalogue::menuTitle(n)) +
+    return numbered(n, PuzzleCatalogue::menuTitle(n)) +
            QString(kTrailingBlanks[n - 1], QLatin1Char(' '));
 }
 
@@ -66,8 +71,7 @@ void FrmMain::build(QWidget& w) {
                             puzzleCaption(n), at.x(), at.y(), 2055, 375);
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
         // Read without the centring blanks, and with the whole title: "w/o" would be spelt out.
-        b->setAccessibleName(QStringLiteral("#%1 - ").arg(n) +
-                             QString::fromStdString(PuzzleCatalogue::title(n)));
+        b->setAccessibleName(numbered(n, PuzzleCatalogue::title(n)));
     }
 
     auto* open = addButton(&w, QStringLiteral("CmdOpenSaved"), QStringLiteral("&Open Saved File"),
