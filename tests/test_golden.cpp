@@ -53,6 +53,7 @@ void readOut(QAccessibleInterface* a, QPoint origin, int depth = 0) {
         readOut(a->child(i), origin, depth + 1);
 }
 void readOut(QWidget* w) {
+    QCoreApplication::processEvents(); // for words spoken once the window is up
     heard.clear(), readOut(QAccessible::queryAccessibleInterface(w), w->geometry().topLeft());
 }
 

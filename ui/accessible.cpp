@@ -189,8 +189,9 @@ void notifyChosen(ImageControl* tool) {
     QAccessible::updateAccessibility(&event);
 }
 
+// Spoken whether or not a reader listens yet: one that starts later finds the
+// words in place, and what a reader would be told can be read back without one.
 void speak(QWidget* control, const QString& text) {
-    if (!QAccessible::isActive()) return;
     // Under the window, not the control: a reader reads a focused table
     // cell's children with it, and every game window lists its voices.
     QWidget* const origin = control;
@@ -254,7 +255,6 @@ private:
 } // namespace
 
 void speakWhenActive(QWidget* control, const QString& text) {
-    if (!QAccessible::isActive()) return;
     for (QObject* waiting :
          control->findChildren<QObject*>(QLatin1String(kWaitingName), Qt::FindDirectChildrenOnly))
         delete waiting;
