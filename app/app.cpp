@@ -20,8 +20,6 @@ void prepareApplication() {
     QApplication::setStyle(new ui::ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     ui::installFontSubstitutes();
     QApplication::setFont(ui::defaultFont());
-    // The main menu's Exit ends the program; closing a window never does by itself.
-    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 } // namespace zlp

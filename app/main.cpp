@@ -8,8 +8,5 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zlp::prepareApplication();
     zlp::FrmMain::get().show();
-    const int code = QApplication::exec();
-    // Windows released on the way out are deleted here, before the application goes.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return code;
+    return QApplication::exec();
 }

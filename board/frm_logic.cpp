@@ -131,7 +131,7 @@ void FrmLogic::build(QWidget& w) {
     connect(exit, &QPushButton::clicked, this, &FrmLogic::CmdExit_Click);
 
     tabOrder({intro, fillIn, next, save, answer, exit});
-    keys_ = new GridKeys(*this, frame, exit);
+    keys_ = new GridKeys(*this, frame);
 
     // The keys, told where the mouse points.
     setHint(x, QStringLiteral("X: key X"));

@@ -26,15 +26,13 @@ const char* stateWord(Int16 state) {
 
 } // namespace
 
-GridKeys::GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop)
-    : QWidget(frame), board_(board) {
+GridKeys::GridKeys(FrmLogic& board, QWidget* frame) : QWidget(frame), board_(board) {
     // Before anything that notifies the accessibility layer, which keeps the
     // interface it makes for a control at the first notice.
     setReaderRole(this, QAccessible::Cell);
     setObjectName(QStringLiteral("GridCursor"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setTabOrder(lastStop, this);
     // The ring covers the grid lines around the cell and the gap pixels next
     // to them, and nothing of the cell's own picture or of the cells beside it.
     resize(px(360) + 2 * (kRingPx - 1), px(360) + 2 * (kRingPx - 1));

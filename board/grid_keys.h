@@ -26,9 +26,9 @@ struct PuzzleRecord;
 class GridKeys : public QWidget {
     Q_OBJECT
 public:
-    // Built last on the board: names the board's pictures and tools for a
-    // screen reader and takes its stop after lastStop.
-    GridKeys(FrmLogic& board, QWidget* frame, QWidget* lastStop);
+    // Built last on the board, so its tab stop comes last: names the board's
+    // pictures and tools for a screen reader.
+    GridKeys(FrmLogic& board, QWidget* frame);
 
     int cursor() const { return cellIndex(at_.col, at_.row); }
 

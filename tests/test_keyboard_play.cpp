@@ -81,8 +81,8 @@ private slots:
     void screenReaderNamesAndStates() {
         // Keys and the reader's own press action both go through the click operations.
         QVERIFY(chosen("ImgX") && !chosen("ImgO") && !chosen("ImgErase"));
-        key(Qt::Key_O), key(Qt::Key_Down), key(Qt::Key_Space);
-        QCOMPARE(nameOf(grid()), QStringLiteral("2nd Floor and California: O"));
+        key(Qt::Key_O), key(Qt::Key_X), key(Qt::Key_Down), key(Qt::Key_Space);
+        QCOMPARE(nameOf(grid()), QStringLiteral("2nd Floor and California: X"));
         for (QObject* o : {static_cast<QObject*>(board().image(QStringLiteral("ImgErase"))),
                            static_cast<QObject*>(board().cell(1))})
             reader(o)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
