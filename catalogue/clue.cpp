@@ -88,9 +88,8 @@ ClueExpr notNextTo(std::string a, std::string b, int k) {
 
 ClueExpr allDifferent(std::vector<std::string> items) {
     std::vector<ClueExpr> parts;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        for (std::size_t j = i + 1; j < items.size(); ++j)
-            parts.push_back(differ(items[i], items[j]));
+    for (auto a = items.begin(); a != items.end(); ++a)
+        for (auto b = a + 1; b != items.end(); ++b) parts.push_back(differ(*a, *b));
     return allOf(std::move(parts));
 }
 

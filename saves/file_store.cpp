@@ -29,12 +29,12 @@ public:
     explicit Descriptor(int fd = -1) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
+    ~Descriptor() { reset(-1); }
+    // open() gives -1 and nothing else on failure.
+    explicit operator bool() const { return fd_ != -1; }
     int get() const { return fd_; }
     void reset(int fd) {
-        if (fd_ >= 0) ::close(fd_);
+        if (*this) ::close(fd_);
         fd_ = fd;
     }
     int release() { return std::exchange(fd_, -1); }
@@ -47,10 +47,10 @@ void stepDone(const char* step) {
     if (afterSaveStep) afterSaveStep(step);
 }
 
+// Only regular files are opened, whose reads and writes no signal interrupts.
 bool writeAt(int fd, std::string_view text, off_t at) {
     while (!text.empty()) {
         const ssize_t n = ::pwrite(fd, text.data(), text.size(), at);
-        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         text.remove_prefix(std::size_t(n));
         at += n;
@@ -64,7 +64,6 @@ std::optional<std::string> readStart(int fd, std::size_t limit) {
     std::size_t got = 0;
     while (got < out.size()) {
         const ssize_t n = ::pread(fd, out.data() + got, out.size() - got, off_t(got));
-        if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0) break;
         got += std::size_t(n);
@@ -82,7 +81,7 @@ std::string folderOf(const std::string& path) {
 // Makes a rename last; the file is in place whether or not this works.
 void syncFolder(const std::string& folder) {
     const Descriptor d(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (d.get() >= 0) ::fsync(d.get());
+    if (d) ::fsync(d.get());
     stepDone("folder synced");
 }
 
@@ -99,12 +98,12 @@ int replaceBeside(const std::string& target, std::string_view text, const struct
     std::random_device seed;
     std::string temp;
     Descriptor fd;
-    for (int attempt = 0; attempt < 64 && fd.get() < 0; ++attempt) {
+    for (int attempt = 0; attempt < 64 && !fd; ++attempt) {
         temp = folder + "/.zlp-save-" + std::to_string(seed() % 1000000000u);
         fd.reset(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | kNoWait, 0666));
-        if (fd.get() < 0 && errno != EEXIST) return errno;
+        if (!fd && errno != EEXIST) return errno;
     }
-    if (fd.get() < 0) return EEXIST;
+    if (!fd) return EEXIST;
     bool ok = (!old || ::fchmod(fd.get(), old->st_mode & 07777) == 0) && writeAt(fd.get(), text, 0);
     stepDone("written");
     ok = ok && ::fsync(fd.get()) == 0;
@@ -154,7 +153,7 @@ ReadResult readBoardFile(const std::string& path) {
     if (!isRegular(path)) return {ReadOutcome::Unreadable, {}};
     Descriptor fd(::open(path.c_str(), O_RDONLY | kNoWait));
     struct stat st {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return {ReadOutcome::Unreadable, {}};
     // The buffer owns the descriptor from here on.
     __gnu_cxx::stdio_filebuf<char> buffer(fd.release(), std::ios::in | std::ios::binary);
@@ -167,7 +166,7 @@ bool replaceFile(const std::string& path, std::string_view text) {
     struct stat first {};
     if (::stat(path.c_str(), &first) == 0 && !S_ISREG(first.st_mode)) return false;
     Descriptor fd(::open(path.c_str(), O_RDWR | kNoWait));
-    if (fd.get() < 0) {
+    if (!fd) {
         // Nothing there yet; a link to nowhere is not followed.
         struct stat st {};
         if (errno != ENOENT || ::lstat(path.c_str(), &st) == 0) return false;

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using namespace zlp;
+using zlp::test::click;
 using zlp::test::MessageBoxes;
 
 namespace {
@@ -26,10 +27,6 @@ int indexOf(const QString& name) {
 
 template <class T = QWidget> T* ctl(const QString& name) {
     return board().control<T>(name);
-}
-
-void click(const QString& name) {
-    QTest::mouseClick(ctl(name), Qt::LeftButton);
 }
 
 // Shows the board for puzzle n without blocking, as a test can look at it.
@@ -145,13 +142,13 @@ private slots:
                 right = w->frameGeometry().right();
                 ui::FormBase::byName(QLatin1String(window))->unload();
             });
-            click(QLatin1String(button));
+            click(board(), QLatin1String(button));
             QCOMPARE(modeSeen, QLatin1String(button) == "CmdSave" ? 2 : 0);
             QCOMPARE(right == screen.right(), QLatin1String(button) != "CmdSave");
         }
         play("O,0101"); // the chooser's save mode does not replay: the tool marks
         QCOMPARE(board().board.state(0), kStateO);
-        click("CmdExit");
+        click(board(), "CmdExit");
         QVERIFY(!board().isLoaded());
         QCOMPARE(FrmFiles::get().FileMode, Int16(0));
     }
@@ -163,7 +160,7 @@ private slots:
             board().unload();
             openBoard(from);
             play("O,0101");
-            click(QLatin1String(button));
+            click(board(), QLatin1String(button));
             QCOMPARE(board().isLoaded(), after > 0);
             QCOMPARE(int(FrmMain::get().PuzzleNumber), std::abs(after));
             if (after > 0) expectFreshBoard();
@@ -188,7 +185,7 @@ private slots:
         openBoard(1);
         play(clicks);
         const auto states = board().board.CellState;
-        click("CmdAnswer");
+        click(board(), "CmdAnswer");
         QVERIFY(board().board.CellState == states);
         QCOMPARE(shownBorders(), QStringLiteral("001"));
         for (int k = 0; k < kCellCount; ++k) {
@@ -223,7 +220,7 @@ private slots:
             QCOMPARE(board().board.state(k), want);
             QCOMPARE(board().cellShows(k), pictureFor(want));
         }
-        click("CmdNext");
+        click(board(), "CmdNext");
         expectFreshBoard();
     }
 
@@ -242,7 +239,7 @@ private slots:
         play("0101,E,0101,0102"); // already told
         QTest::qWait(30);
         QCOMPARE(boxes.texts.size(), 1);
-        click("CmdNext");
+        click(board(), "CmdNext");
         QCOMPARE(boxes.texts.size(), 2);
         QCOMPARE(boxes.texts[1], // the others were told already in this run
                  "Zentara's Logic Problems - Picture Missing\nThis picture file is missing or "
