@@ -119,16 +119,14 @@ int replaceBeside(const std::string& target, std::string_view text, const struct
     return 0;
 }
 
-bool replaceInPlace(int fd, const struct stat& st, std::string_view out) {
-    if (std::size_t(st.st_size) > kMaxKeptBytes) return false;
+void replaceInPlace(int fd, std::string_view out) {
     const auto old = readStart(fd, kMaxKeptBytes);
-    if (!old || old->size() > kMaxKeptBytes) return false;
+    if (!old || old->size() > kMaxKeptBytes) return;
     auto putBack = [&] {
         // Each step is tried whatever came of the one before.
         writeAt(fd, *old, 0);
         [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(old->size()));
         ::fsync(fd);
-        return false;
     };
     // One write at the start, within the first page: a kill lands before or after it.
     if (!writeAt(fd, out, 0)) return putBack();
@@ -139,8 +137,7 @@ bool replaceInPlace(int fd, const struct stat& st, std::string_view out) {
     }
     if (::fsync(fd) != 0) return putBack();
     stepDone("synced");
-    const auto now = readStart(fd, out.size());
-    return now == out || putBack();
+    if (readStart(fd, out.size()) != out) putBack();
 }
 } // namespace
 
@@ -161,32 +158,30 @@ ReadResult readBoardFile(const std::string& path) {
     return readSavedBoard(in);
 }
 
-bool replaceFile(const std::string& path, std::string_view text) {
+void replaceFile(const std::string& path, std::string_view text) {
     // What is not a regular file is not even opened: opening a device may do something.
     struct stat first {};
-    if (::stat(path.c_str(), &first) == 0 && !S_ISREG(first.st_mode)) return false;
+    if (::stat(path.c_str(), &first) == 0 && !S_ISREG(first.st_mode)) return;
     Descriptor fd(::open(path.c_str(), O_RDWR | kNoWait));
     if (!fd) {
         // Nothing there yet; a link to nowhere is not followed.
         struct stat st {};
-        if (errno != ENOENT || ::lstat(path.c_str(), &st) == 0) return false;
-        return replaceBeside(path, text, nullptr) == 0;
+        if (errno == ENOENT && ::lstat(path.c_str(), &st) != 0) replaceBeside(path, text, nullptr);
+        return;
     }
     struct stat st {
     }, again{};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return;
     // The file itself, through any links, decides which folder takes the new file.
     char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) return false;
+    if (!resolved) return;
     const std::string target = resolved;
     std::free(resolved);
     if (::stat(target.c_str(), &again) != 0 || again.st_dev != st.st_dev ||
         again.st_ino != st.st_ino)
-        return false;
+        return;
     const int beside = replaceBeside(target, text, &st);
-    if (beside == EACCES || beside == EPERM || beside == EROFS)
-        return replaceInPlace(fd.get(), st, text);
-    return beside == 0;
+    if (beside == EACCES || beside == EPERM || beside == EROFS) replaceInPlace(fd.get(), text);
 }
 
 std::vector<FolderEntry> listFolder(const std::string& folder) {

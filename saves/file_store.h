@@ -20,16 +20,15 @@ bool isVisibleFile(const std::string& path);
 // but a regular file that can be opened.
 ReadResult readBoardFile(const std::string& path);
 
-// Creates or replaces path with text; false when that failed, and then a file
-// that was there holds what it held. A link is followed and kept. The text
-// goes to a new hidden file in the folder of the file it replaces and takes
-// its name once it is written and synced. Where that folder takes no new file
-// but the file itself may be written, the file is rewritten in place by a
-// single write at its start, which a killed process either made whole or not
-// at all. A longer file is then cut to the new board in a second step; a kill
-// between the two leaves the whole new board and the old file's tail after
-// it. The board's own format allows no padding that would spare that step.
-bool replaceFile(const std::string& path, std::string_view text);
+// Creates or replaces path with text; when that fails, a file that was there
+// holds what it held (the game tells no one: the player may save again). A link is followed and
+// kept. The text goes to a new hidden file in the folder of the file it replaces and takes its name
+// once it is written and synced. Where that folder takes no new file but the file itself may be
+// written, the file is rewritten in place by a single write at its start, which a killed process
+// either made whole or not at all. A longer file is then cut to the new board in a second step; a
+// kill between the two leaves the whole new board and the old file's tail after it. The board's own
+// format allows no padding that would spare that step.
+void replaceFile(const std::string& path, std::string_view text);
 
 // One entry of a folder, its name as the bytes on disk.
 struct FolderEntry {

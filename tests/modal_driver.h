@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drives nested modal windows in tests: an action is queued for the next
-// modal window that matches, and runs from a timer once that window is the
-// active modal one (the test itself is blocked inside its exec()).
+// Drives nested modal windows in tests: an action is queued for the next modal window that
+// matches, and runs from a timer once that window is the active modal one (the test itself is
+// blocked inside its exec()).
 #pragma once
 
 #include "app/frm_main.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drives the file chooser through its controls, the way a player would:
-// double-clicks in the directory list, clicks in the file list, typing, OK.
+// Drives the file chooser through its controls, the way a player would: double-clicks in the
+// directory list, clicks in the file list, typing, OK.
 #pragma once
 
 #include "saves/frm_files.h"
