@@ -178,12 +178,9 @@ void GridKeys::moveTo(CellPos to) {
     describeCursor();
 }
 
-// A key event arrives accepted: only the keys handed on to QWidget are ignored.
+// A key event arrives accepted: the keys the grid leaves to its window are ignored.
 void GridKeys::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() & ~Qt::KeypadModifier) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
+    if (event->modifiers() & ~Qt::KeypadModifier) return event->ignore();
     const Int16 toolBefore = board_.board.CurrentTool;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -220,8 +217,7 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
         }
         break;
     default:
-        QWidget::keyPressEvent(event);
-        return;
+        return event->ignore();
     }
     speak(this, spokenCell());
 }
@@ -229,13 +225,9 @@ void GridKeys::keyPressEvent(QKeyEvent* event) {
 void GridKeys::paintEvent(QPaintEvent*) {
     if (!hasFocus()) return;
     QPainter p(this);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kCursorColour);
-    const QRect r = rect();
-    p.drawRect(0, 0, r.width(), kRingPx);
-    p.drawRect(0, r.height() - kRingPx, r.width(), kRingPx);
-    p.drawRect(0, 0, kRingPx, r.height());
-    p.drawRect(r.width() - kRingPx, 0, kRingPx, r.height());
+    const QRect inside = rect().adjusted(kRingPx, kRingPx, -kRingPx, -kRingPx);
+    p.setClipRegion(QRegion(rect()) - QRegion(inside));
+    p.fillRect(rect(), kCursorColour);
 }
 
 } // namespace zlp

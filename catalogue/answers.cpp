@@ -3,8 +3,6 @@
 
 #include "board/grid.h"
 
-#include <algorithm>
-
 namespace zlp {
 
 std::array<int, 30> solutionCells(const PuzzleRecord& record) {
@@ -19,7 +17,6 @@ std::array<int, 30> solutionCells(const PuzzleRecord& record) {
         cells[n++] = cellIndex(5 + c, 5 + d);
         cells[n++] = cellIndex(b, 10 + c);
     }
-    std::sort(cells.begin(), cells.end());
     return cells;
 }
 

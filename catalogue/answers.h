@@ -8,7 +8,7 @@
 
 namespace zlp {
 
-// The 30 solution cells of a record, in cell-index order.
+// The 30 solution cells of a record, six for each line of its solution.
 std::array<int, 30> solutionCells(const PuzzleRecord& record);
 
 } // namespace zlp
