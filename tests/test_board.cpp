@@ -249,8 +249,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.path()));
         MessageBoxes boxes;
         openBoard(1);
-        QVERIFY(boxes.texts.isEmpty());
-        QVERIFY(!board().image("ImgTop")->picture().isNull());
+        QVERIFY(boxes.texts.isEmpty() && !board().image("ImgTop")->picture().isNull());
         QCOMPARE(board().cellShows(0), Picture::Blank);
     }
 };
