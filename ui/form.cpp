@@ -214,7 +214,7 @@ void FormBase::prepareShowing(FormWindow* w) {
             return;
         }
         c = c->nextInFocusChain();
-    } while (c && c != start);
+    } while (c != start); // the chain is a ring: it never ends in nothing
 }
 
 void FormBase::tabOrder(const QList<QWidget*>& order) {
